@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+namespace tallies {
+
+// Reads the leading number of a field's text (UTF-8), never failing on text that
+// is not a number:
+//  - blanks, tabs and line feeds are skipped wherever they stand ("1 2 3" is 123);
+//  - an optional "+" or "-", digits with at most one decimal separator, then an
+//    optional exponent (E or e, optional sign, digits);
+//  - reading stops at the first character that cannot continue the number and
+//    the rest is ignored ("12abc" is 12, "3.5.2" is 3.5); no number at all is 0;
+//  - "&H" and "&O" introduce a hexadecimal or octal whole number.
+// The decimal separator is "." and also the regional one, so that every value
+// the program writes with the user's separator reads back whole. With "." as
+// the regional separator a comma ends the number ("1,5" is 1).
+//
+// Hexadecimal and octal digits are read as a non-negative whole number of any
+// length (&HFFFF is 65535, never a negative 16-bit value); values beyond 2^53
+// are rounded to the nearest Double.
+//
+// A number beyond the Double range (1E400, or a hexadecimal one of more than
+// 256 digits) is an overflow ArithmeticFault; one too small for it reads as a
+// subnormal value or 0.
+double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator = ".");
+
+// True only for text with no characters at all: a blank or a 0 is not empty.
+constexpr bool IsFieldEmpty(std::string_view text) { return text.empty(); }
+
+}  // namespace tallies
