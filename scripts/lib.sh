@@ -1,0 +1,27 @@
+# Shared by the set-up scripts: the Debian packages Tallies needs and a helper
+# that installs the missing ones.
+
+# Compiler, build tools, Qt 6 Widgets and Svg, GoogleTest, and the font the
+# window is laid out in.
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
+                fonts-liberation)
+# To show the window on a machine without a display.
+RUN_PACKAGES=(xvfb xauth)
+
+# Installs the packages that are not installed yet (through sudo when not root).
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+}

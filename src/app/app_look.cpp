@@ -1,0 +1,74 @@
+#include "app/app_look.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <QSvgRenderer>
+
+namespace tallies {
+namespace {
+
+QPixmap RenderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {
+  QPixmap pixmap(size * devicePixelRatio);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  pixmap.fill(Qt::transparent);
+  QSvgRenderer renderer(resource);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  return pixmap;
+}
+
+}  // namespace
+
+QFont ControlFont() {
+  QFont font(QStringLiteral("Liberation Sans Narrow"));
+  font.setPointSizeF(8.0);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+QFont LinkFont() {
+  QFont font = ControlFont();
+  font.setPointSizeF(8.25);
+  font.setBold(true);
+  font.setUnderline(true);
+  return font;
+}
+
+QColor BackgroundColor(Background background, const QPalette& palette) {
+  switch (background) {
+    case Background::kWindowGrey:
+      return kWindowGreyColor;
+    case Background::kToolTip:
+      return palette.color(QPalette::ToolTipBase);
+    case Background::kResult:
+      return kResultColor;
+    case Background::kDefault:
+      break;
+  }
+  return palette.color(QPalette::Button);
+}
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    icon.addPixmap(RenderSvg(QStringLiteral(":/icons/tallies.svg"), QSize(size, size), 1.0));
+  }
+  return icon;
+}
+
+QCursor PointingHandCursor() {
+  const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+  return QCursor(RenderSvg(QStringLiteral(":/cursors/hand.svg"), QSize(32, 32), ratio), 9, 3);
+}
+
+void ApplyApplicationLook(QApplication& app) {
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+  app.setFont(ControlFont());
+  app.setWindowIcon(ApplicationIcon());
+}
+
+}  // namespace tallies

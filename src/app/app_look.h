@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+
+#include "app/control_layout.h"
+
+class QApplication;
+class QPalette;
+
+namespace tallies {
+
+// The window's grey (RGB 224, 224, 224) and the results' light yellow.
+inline const QColor kWindowGreyColor(224, 224, 224);
+inline const QColor kResultColor(255, 255, 192);
+
+// The face every control but the link label uses: a narrow sans at 8 points,
+// in which every caption of the window fits its rectangle.
+QFont ControlFont();
+// The link label's face: bold and underlined, at 8.25 points.
+QFont LinkFont();
+
+// The colour of a background kind in the given palette (button face, tooltip).
+QColor BackgroundColor(Background background, const QPalette& palette);
+
+// The pressure-gauge icon, drawn from its vector artwork at every usual size.
+QIcon ApplicationIcon();
+// The program's own pointing hand, hot spot at the fingertip (9, 3).
+QCursor PointingHandCursor();
+
+// One look on every desktop: the Fusion style, whose metrics the window's
+// fixed layout was checked against, and the control font.
+void ApplyApplicationLook(QApplication& app);
+
+}  // namespace tallies

@@ -1,0 +1,339 @@
+#include "app/frm_main.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <exception>
+
+#include "app/app_look.h"
+#include "app/gauge_list.h"
+#include "app/link_label.h"
+#include "app/svg_picture.h"
+#include "app/tab_row.h"
+#include "app/tab_set.h"
+#include "config/app_config.h"
+#include "conversions/temperatures.h"
+#include "conversions/unit_pairs.h"
+#include "gauges/gauge_lists.h"
+#include "gauges/gauge_tables.h"
+#include "hydraulic/hydraulic_buttons.h"
+#include "numeric/arithmetic_fault.h"
+#include "platform/message_box.h"
+
+namespace tallies {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect ToPixels(const ControlRow& row) {
+  return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+          row.height / kTwipsPerPixel};
+}
+
+// A label taller than one line of text wraps its caption.
+constexpr int kOneLineHeight = 255;
+
+QStringList GaugeEntries(std::span<const GaugeRow> table) {
+  QStringList entries;
+  for (const GaugeRow& row : table) entries << ToQString(row.gauge);
+  return entries;
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(widget->backgroundRole(), colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+std::string FaultReportText(FaultKind kind) {
+  return "The calculation stopped: " + std::string(FaultKindName(kind)) +
+         ".\nCheck the values and click Calc again.";
+}
+
+bool TakesFocus(ControlKind kind) {
+  return kind == ControlKind::kField || kind == ControlKind::kButton ||
+         kind == ControlKind::kList || kind == ControlKind::kOptionButton ||
+         kind == ControlKind::kTabSet;
+}
+
+}  // namespace
+
+frmMain::frmMain(MessageBox& messages, const QLocale& locale, QWidget* parent)
+    : QWidget(parent),
+      m_messages(messages),
+      m_decimalSeparator(locale.decimalPoint().toStdString()) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(ToQString(kVendorSiteName) + QStringLiteral(" - Hydraulic Calculations"));
+  setWindowIcon(ApplicationIcon());
+  // A fixed single border: a close box, no minimise or maximise box, no resizing.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  const QRect client(TwipsToPixels(kMainWindowLeft), TwipsToPixels(kMainWindowTop),
+                     TwipsToPixels(kMainWindowWidth), TwipsToPixels(kMainWindowHeight));
+  setGeometry(client);
+  setFixedSize(client.size());
+  SetBackground(this, kWindowGreyColor);
+
+  buildWindowControls();
+  buildTabSets();
+  for (const PageLayout& page : HydraulicPages()) buildPage(page);
+  for (const PageLayout& page : GeneralPages()) buildPage(page);
+  wireCalculators();
+  buildFocusChain();
+
+  // The window opens in the hydraulic view, the focus on its tab set.
+  m_tabSets.at("SSTabGen")->setVisible(false);
+  m_tabSets.at("SSTabHyd")->activeRow()->setFocus();
+}
+
+void frmMain::buildWindowControls() {
+  for (const ControlRow& row : WindowControls()) {
+    if (row.kind != ControlKind::kTabSet) buildControl(row, this);
+  }
+  auto* link = control<LinkLabel>("Label3");
+  link->setText(link->text() + ToQString(kVendorSiteName));
+  link->setFont(LinkFont());
+  link->setCursor(PointingHandCursor());
+  QPalette palette = link->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  link->setPalette(palette);
+  connect(link, &LinkLabel::clicked, this, &frmMain::Label3_Click);
+
+  auto* hydraulic = control<QRadioButton>("optHyd");
+  auto* general = control<QRadioButton>("optGen");
+  hydraulic->setChecked(true);
+  connect(hydraulic, &QRadioButton::toggled, this, [this](bool on) { if (on) optHyd_Click(); });
+  connect(general, &QRadioButton::toggled, this, [this](bool on) { if (on) optGen_Click(); });
+  connect(control<QPushButton>("cmdAbout"), &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+}
+
+void frmMain::buildTabSets() {
+  // A tab set's place is given among the controls of the window or of a page.
+  auto rowOf = [](std::string_view name) {
+    for (const ControlRow& row : WindowControls()) {
+      if (row.name == name) return row;
+    }
+    for (const PageLayout& page : GeneralPages()) {
+      for (const ControlRow& row : page.controls) {
+        if (row.name == name) return row;
+      }
+    }
+    return ControlRow{};
+  };
+  for (const TabSetLayout& layout : TabSets()) {
+    QStringList captions;
+    for (std::string_view caption : layout.captions) captions << ToQString(caption);
+    QWidget* parent = layout.parentTab < 0 ? static_cast<QWidget*>(this)
+                                           : tabSet(layout.parent)->page(layout.parentTab);
+    const ControlRow row = rowOf(layout.name);
+    auto* set = new TabSet(captions, layout.tabsPerRow, BackgroundColor(layout.background, palette()),
+                           parent);
+    set->setObjectName(ToQString(layout.name));
+    set->setGeometry(ToPixels(row));
+    m_tabSets.emplace(std::string(layout.name), set);
+    m_controls.emplace(std::string(layout.name), set);
+    m_ordered.push_back(set);
+    m_tabOrders.emplace_back(row.tabOrder, set);
+  }
+}
+
+void frmMain::buildPage(const PageLayout& page) {
+  QWidget* parent = tabSet(page.tabSet)->page(page.tab);
+  for (const ControlRow& row : page.controls) {
+    if (row.kind != ControlKind::kTabSet) buildControl(row, parent);
+  }
+  linkCaptions(page.controls);
+}
+
+QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
+  const QString text = ToQString(row.text);
+  QWidget* widget = nullptr;
+  switch (row.kind) {
+    case ControlKind::kCaption:
+    case ControlKind::kResult: {
+      auto* label = new QLabel(text, parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      label->setWordWrap(row.height > kOneLineHeight);
+      if (row.kind == ControlKind::kResult) {
+        // A result can be selected with the mouse and copied, but takes no
+        // keyboard focus: the keyboard order runs over fields and buttons only.
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setFocusPolicy(Qt::NoFocus);
+      }
+      SetBackground(label, BackgroundColor(row.background, palette()));
+      widget = label;
+      break;
+    }
+    case ControlKind::kField:
+      widget = new QLineEdit(parent);
+      break;
+    case ControlKind::kButton: {
+      auto* button = new QPushButton(text, parent);
+      button->setAutoDefault(false);  // Enter in a field starts nothing
+      widget = button;
+      break;
+    }
+    case ControlKind::kPicture:
+      widget = new SvgPicture(ToQString(row.asset),
+                              row.name == "Image1" ? SvgPicture::Fit::kStretch
+                                                   : SvgPicture::Fit::kNaturalSize,
+                              parent);
+      break;
+    case ControlKind::kList:
+      widget = new GaugeList(GaugeEntries(row.name == "Combo1" ? SheetMetalGaugeTable()
+                                                               : WireGaugeTable()),
+                             text, parent);
+      break;
+    case ControlKind::kLinkLabel: {
+      auto* link = new LinkLabel(text, parent);
+      link->setTextFormat(Qt::PlainText);
+      link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      SetBackground(link, BackgroundColor(row.background, palette()));
+      widget = link;
+      break;
+    }
+    case ControlKind::kOptionButton:
+      widget = new QRadioButton(text, parent);
+      SetBackground(widget, BackgroundColor(row.background, palette()));
+      break;
+    case ControlKind::kTabSet:
+      return nullptr;  // built with the other tab sets
+  }
+  widget->setObjectName(ToQString(row.name));
+  widget->setGeometry(ToPixels(row));
+  m_controls.emplace(std::string(row.name), widget);
+  m_ordered.push_back(widget);
+  if (TakesFocus(row.kind)) m_tabOrders.emplace_back(row.tabOrder, widget);
+  return widget;
+}
+
+// Each field and list is announced with the caption that names it (its buddy),
+// and each result carries that caption as its description: the caption in the
+// same column right above it, or, for the gear pump's fields, on its left.
+void frmMain::linkCaptions(std::span<const ControlRow> rows) {
+  constexpr int kColumnSlack = 120;  // twips a caption may stand off its column
+  constexpr int kRowSlack = 60;
+  for (const ControlRow& row : rows) {
+    if (row.kind != ControlKind::kField && row.kind != ControlKind::kResult &&
+        row.kind != ControlKind::kList) {
+      continue;
+    }
+    const ControlRow* best = nullptr;
+    for (const ControlRow& caption : rows) {
+      if (caption.kind != ControlKind::kCaption) continue;
+      const bool above = std::abs(caption.left - row.left) <= kColumnSlack && caption.top < row.top;
+      const bool beside = std::abs(caption.top - row.top) <= kRowSlack &&
+                          caption.left + caption.width <= row.left;
+      if (!above && !beside) continue;
+      if (beside || !best || caption.top > best->top) best = &caption;
+      if (beside) break;
+    }
+    if (!best) continue;
+    auto* label = control<QLabel>(best->name);
+    QWidget* widget = control(row.name);
+    if (row.kind == ControlKind::kResult) {
+      widget->setAccessibleDescription(label->text());
+    } else {
+      label->setBuddy(widget);
+    }
+  }
+}
+
+void frmMain::wireCalculators() {
+  for (const auto& buttons : {HydraulicButtons(), UnitPairButtons(), TemperatureButtons()}) {
+    for (const ButtonHandler& entry : buttons) {
+      auto* button = control<QPushButton>(entry.control);
+      Q_ASSERT_X(button, "frmMain", "a calculator's button is missing");
+      connect(button, &QPushButton::clicked, this, [this, handler = entry.handler] { Run(handler); });
+    }
+  }
+  for (const ButtonHandler& entry : GaugeLists()) {
+    auto* list = control<GaugeList>(entry.control);
+    Q_ASSERT_X(list, "frmMain", "a gauge list is missing");
+    connect(list, &GaugeList::entryChosen, this, [this, handler = entry.handler] { Run(handler); });
+  }
+}
+
+// Keyboard focus moves in the order of the window's tab-order numbers; a tab
+// set takes its place with its rows of tabs.
+void frmMain::buildFocusChain() {
+  std::stable_sort(m_tabOrders.begin(), m_tabOrders.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  m_focusOrder.clear();
+  for (const auto& [order, widget] : m_tabOrders) {
+    if (auto* set = qobject_cast<TabSet*>(widget)) {
+      for (QWidget* row : set->rows()) m_focusOrder.push_back(row);
+    } else {
+      m_focusOrder.push_back(widget);
+    }
+  }
+  for (std::size_t i = 1; i < m_focusOrder.size(); ++i) {
+    QWidget::setTabOrder(m_focusOrder[i - 1], m_focusOrder[i]);
+  }
+}
+
+QWidget* frmMain::control(std::string_view name) const {
+  auto it = m_controls.find(name);
+  return it == m_controls.end() ? nullptr : it->second;
+}
+
+TabSet* frmMain::tabSet(std::string_view name) const {
+  auto it = m_tabSets.find(name);
+  return it == m_tabSets.end() ? nullptr : it->second;
+}
+
+std::string frmMain::Text(std::string_view name) const {
+  QWidget* widget = control(name);
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) return field->text().toStdString();
+  if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText().toStdString();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+  return {};
+}
+
+void frmMain::SetText(std::string_view name, std::string_view text) {
+  if (auto* field = qobject_cast<QLineEdit*>(control(name))) field->setText(ToQString(text));
+}
+
+void frmMain::SetCaption(std::string_view name, std::string_view caption) {
+  if (auto* label = qobject_cast<QLabel*>(control(name))) label->setText(ToQString(caption));
+}
+
+void frmMain::optHyd_Click() {
+  control<QRadioButton>("optHyd")->setChecked(true);
+  tabSet("SSTabHyd")->setVisible(true);
+  tabSet("SSTabGen")->setVisible(false);
+}
+
+void frmMain::optGen_Click() {
+  control<QRadioButton>("optGen")->setChecked(true);
+  tabSet("SSTabGen")->setVisible(true);
+  tabSet("SSTabHyd")->setVisible(false);
+}
+
+void frmMain::cmdAbout_Click() {
+  if (m_aboutAction) m_aboutAction();
+}
+
+void frmMain::Label3_Click() {
+  if (m_linkAction) m_linkAction();
+}
+
+void frmMain::Run(void (*handler)(Controls&)) {
+  try {
+    handler(*this);
+  } catch (const ArithmeticFault& fault) {
+    m_messages.Show(FaultReportText(fault.kind()));
+  } catch (const std::exception& error) {
+    // No calculator throws anything else; should one, the window stays open.
+    m_messages.Show(std::string("The calculation stopped: ") + error.what());
+  }
+}
+
+}  // namespace tallies

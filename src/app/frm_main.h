@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QLocale>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/control_layout.h"
+#include "controls/controls.h"
+
+namespace tallies {
+
+class MessageBox;
+class TabSet;
+
+// The main window: banner, link label, About button, the two view options and
+// the hydraulic and general tab sets with every page. It is the Controls that
+// every calculator works through, and the one place where a calculator's click
+// is connected to its handler and an arithmetic fault is reported.
+class frmMain : public QWidget, public Controls {
+  Q_OBJECT
+
+ public:
+  // Faults are reported through `messages`; results are written with the
+  // decimal separator of `locale`.
+  explicit frmMain(MessageBox& messages, const QLocale& locale = QLocale::system(),
+                   QWidget* parent = nullptr);
+
+  // Controls
+  std::string Text(std::string_view control) const override;
+  void SetText(std::string_view control, std::string_view text) override;
+  void SetCaption(std::string_view control, std::string_view caption) override;
+  std::string DecimalSeparator() const override { return m_decimalSeparator; }
+
+  // A control by its name, or nullptr.
+  QWidget* control(std::string_view name) const;
+  template <typename T>
+  T* control(std::string_view name) const {
+    return qobject_cast<T*>(control(name));
+  }
+  TabSet* tabSet(std::string_view name) const;
+  // Every named control, in the order it was built.
+  const std::vector<QWidget*>& controls() const { return m_ordered; }
+  // The widgets that take keyboard focus, in the window's keyboard order.
+  const std::vector<QWidget*>& focusOrder() const { return m_focusOrder; }
+
+  // The view switch.
+  void optHyd_Click();
+  void optGen_Click();
+
+  // What the About button and the link label do; set by the program's entry.
+  void setAboutAction(std::function<void()> action) { m_aboutAction = std::move(action); }
+  void setLinkAction(std::function<void()> action) { m_linkAction = std::move(action); }
+  void cmdAbout_Click();
+  void Label3_Click();
+
+  // Runs a calculator. An arithmetic fault ends it and is reported; whatever
+  // the handler wrote before the fault stays, and no exception leaves here.
+  void Run(void (*handler)(Controls&));
+
+ private:
+  void buildWindowControls();
+  void buildTabSets();
+  void buildPage(const PageLayout& page);
+  QWidget* buildControl(const ControlRow& row, QWidget* parent);
+  void wireCalculators();
+  void linkCaptions(std::span<const ControlRow> rows);
+  void buildFocusChain();
+
+  MessageBox& m_messages;
+  std::string m_decimalSeparator;
+  std::map<std::string, QWidget*, std::less<>> m_controls;
+  std::map<std::string, TabSet*, std::less<>> m_tabSets;
+  std::vector<QWidget*> m_ordered;
+  std::vector<std::pair<int, QWidget*>> m_tabOrders;
+  std::vector<QWidget*> m_focusOrder;
+  std::function<void()> m_aboutAction;
+  std::function<void()> m_linkAction;
+};
+
+}  // namespace tallies

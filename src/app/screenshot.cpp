@@ -1,0 +1,27 @@
+#include "app/screenshot.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/frm_main.h"
+
+namespace tallies {
+
+void ScreenshotOnRequest(frmMain& window) {
+  const QString path = qEnvironmentVariable("TALLIES_SCREENSHOT");
+  if (path.isEmpty()) return;
+  if (qEnvironmentVariable("TALLIES_SCREENSHOT_VIEW") == QStringLiteral("general")) {
+    window.optGen_Click();
+  }
+  // Give the window system a moment to map and paint the window.
+  QTimer::singleShot(300, &window, [&window, path] {
+    const bool saved = window.grab().save(path, "PNG");
+    std::fprintf(stderr, "%s %s\n", saved ? "Screenshot written to" : "Could not write",
+                 qPrintable(path));
+    QApplication::exit(saved ? 0 : 1);
+  });
+}
+
+}  // namespace tallies

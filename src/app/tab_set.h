@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+namespace tallies {
+
+class TabRow;
+
+// A tab set with its tabs in several rows (a fixed number per row), as Qt's
+// own tab widget has only one. Each tab owns a page that covers the whole tab
+// set, tab strip included, so controls are placed relative to the tab set's
+// top-left corner; the rows of tabs stay above the pages. Each row is a
+// QTabBar, so assistive technology sees every tab as a page tab.
+class TabSet : public QWidget {
+  Q_OBJECT
+
+ public:
+  TabSet(const QStringList& captions, int tabsPerRow, const QColor& background,
+         QWidget* parent);
+
+  int count() const { return static_cast<int>(m_pages.size()); }
+  int currentIndex() const { return m_current; }
+  void setCurrentIndex(int index);
+
+  QWidget* page(int index) const { return m_pages.at(static_cast<std::size_t>(index)); }
+  QString tabCaption(int index) const;
+
+  // The rows of tabs, top row first; the row that holds the current tab.
+  const std::vector<TabRow*>& rows() const { return m_rows; }
+  TabRow* activeRow() const;
+
+  // Height of the tab strip: the pages' own controls stand below it.
+  int stripHeight() const;
+
+  // The row and the place in it of a tab.
+  int rowOf(int index) const { return index / m_tabsPerRow; }
+
+ signals:
+  void currentChanged(int index);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void layoutRows();
+
+  int m_tabsPerRow;
+  int m_current = 0;
+  std::vector<TabRow*> m_rows;
+  std::vector<QWidget*> m_pages;
+};
+
+}  // namespace tallies
