@@ -132,10 +132,9 @@ void frmMain::buildTabSets() {
     QWidget* parent = layout.parentTab < 0 ? static_cast<QWidget*>(this)
                                            : tabSet(layout.parent)->page(layout.parentTab);
     const ControlRow row = rowOf(layout.name);
-    auto* set = new TabSet(captions, layout.tabsPerRow, BackgroundColor(layout.background, palette()),
-                           parent);
+    auto* set = new TabSet(captions, layout.tabsPerRow,
+                           BackgroundColor(layout.background, palette()), ToPixels(row), parent);
     set->setObjectName(ToQString(layout.name));
-    set->setGeometry(ToPixels(row));
     m_tabSets.emplace(std::string(layout.name), set);
     m_controls.emplace(std::string(layout.name), set);
     m_ordered.push_back(set);
@@ -242,6 +241,8 @@ void frmMain::linkCaptions(std::span<const ControlRow> rows) {
       widget->setAccessibleDescription(label->text());
     } else {
       label->setBuddy(widget);
+      // A list would be announced by its current text; name it by its caption.
+      if (row.kind == ControlKind::kList) widget->setAccessibleName(label->text());
     }
   }
 }

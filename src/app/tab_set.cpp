@@ -14,8 +14,9 @@ int RowHeight(const QFontMetrics& metrics) { return 2 * metrics.lineSpacing() + 
 }  // namespace
 
 TabSet::TabSet(const QStringList& captions, int tabsPerRow, const QColor& background,
-               QWidget* parent)
+               const QRect& geometry, QWidget* parent)
     : QWidget(parent), m_tabsPerRow(tabsPerRow) {
+  setGeometry(geometry);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, background);
   setPalette(pal);

@@ -19,7 +19,7 @@ class TabSet : public QWidget {
 
  public:
   TabSet(const QStringList& captions, int tabsPerRow, const QColor& background,
-         QWidget* parent);
+         const QRect& geometry, QWidget* parent);
 
   int count() const { return static_cast<int>(m_pages.size()); }
   int currentIndex() const { return m_current; }
