@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "about/sys_info_platform.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tallies {
+
+// The About box: title, version, description and notice, an OK button that closes it and a
+// button that starts the system-information tool. Modeless and without owner, so the main window
+// stays usable and may even be closed while the box is open; closing the box discards it.
+class FrmAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The box starting the running system's information tool.
+  FrmAbout();
+  // The box working through the given platform (which must outlive it), for tests.
+  explicit FrmAbout(const SysInfoPlatform& platform);
+
+ private:
+  void BuildControls();
+  void Form_Load();
+  void cmdOK_Click();
+  void cmdSysInfo_Click();
+
+  std::optional<SysInfoPlatform> m_platform;
+  QLabel* m_lblTitle = nullptr;
+  QLabel* m_lblVersion = nullptr;
+  QPushButton* m_cmdOK = nullptr;
+  QPushButton* m_cmdSysInfo = nullptr;
+};
+
+}  // namespace tallies

@@ -1,0 +1,45 @@
+#include "about/start_sys_info.h"
+
+#include <string>
+
+#include "about/get_key_value.h"
+#include "platform/show_command.h"
+
+namespace tallies {
+
+namespace {
+
+// Finds and starts the tool; false when it is not registered. Failures throw.
+bool TryStartSysInfo(const SysInfoPlatform& platform) {
+  std::string path;
+  // A registered full path is used as it stands; whether the file exists is for the start to
+  // find out.
+  if (!GetKeyValue(platform.registry, kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue,
+                   path)) {
+    if (!GetKeyValue(platform.registry, kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
+                     path)) {
+      return false;
+    }
+    if (!platform.files.Exists(path + std::string(kSysInfoProgram))) {
+      return false;
+    }
+    path += kSysInfoProgram;
+  }
+  platform.starter.Start(path, kShowNormal);
+  return true;
+}
+
+}  // namespace
+
+void StartSysInfo(const SysInfoPlatform& platform) {
+  try {
+    if (TryStartSysInfo(platform)) {
+      return;
+    }
+  } catch (...) {
+    // Whatever went wrong, the user learns only that the tool is unavailable.
+  }
+  platform.messages.Show(kSysInfoUnavailable);
+}
+
+}  // namespace tallies

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace tallies {
+
+// Starts a program by its path, without waiting for it; the started program is not tracked.
+class ProgramStarter {
+ public:
+  virtual ~ProgramStarter() = default;
+
+  // Starts the program at path with the window style windowStyle (1: normal, with focus).
+  // A program that cannot be started throws (std::system_error or another std::exception).
+  virtual void Start(std::string_view path, int windowStyle) = 0;
+};
+
+}  // namespace tallies

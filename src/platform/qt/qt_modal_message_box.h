@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/message_box.h"
+
+namespace tallies {
+
+// The message box on Qt: modal, no icon, an OK button only, the application title as its title.
+class QtModalMessageBox : public MessageBox {
+ public:
+  // The box is centred on parent when one is given (and still exists).
+  explicit QtModalMessageBox(QWidget* parent = nullptr);
+
+  void Show(std::string_view text) override;
+
+  // Centres later messages on this window.
+  void setParent(QWidget* parent) { m_parent = parent; }
+
+ private:
+  QPointer<QWidget> m_parent;
+};
+
+}  // namespace tallies

@@ -1,0 +1,40 @@
+#include "about/about_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/app_config.h"
+
+namespace tallies {
+namespace {
+
+TEST(AboutTexts, CaptionIsAboutAndTheApplicationTitle) {
+  EXPECT_EQ(AboutCaption(), "About Tallies");
+}
+
+TEST(AboutTexts, VersionHasPlainDigits) {
+  // The minor number is written 2, not 02.
+  EXPECT_EQ(AboutVersionText(), "Version 1.2.0");
+}
+
+TEST(AboutTexts, DescriptionNamesAuthorAndSite) {
+  EXPECT_EQ(AboutDescriptionText(),
+            "Hydraulic/General Calculations - Written by the Tallies developers. Note: " +
+                std::string(kVendorSiteName) +
+                " assumes no responsibility for inaccurate information.");
+}
+
+TEST(AboutTexts, DisclaimerNamesTheSite) {
+  const std::string disclaimer = AboutDisclaimerText();
+  EXPECT_NE(disclaimer.find(kVendorSiteName), std::string::npos);
+}
+
+TEST(AboutTexts, InitialTextsDifferFromTheLoadedOnes) {
+  EXPECT_NE(AboutCaption(), kAboutInitialCaption);
+  EXPECT_NE(AboutVersionText(), kAboutInitialVersion);
+  EXPECT_NE(std::string(kApplicationTitle), kAboutInitialTitle);
+}
+
+}  // namespace
+}  // namespace tallies
