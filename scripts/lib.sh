@@ -1,10 +1,12 @@
 # Shared by the set-up scripts: the Debian packages Tallies needs and a helper
 # that installs the missing ones.
 
-# Compiler, build tools, Qt 6 Widgets and Svg, GoogleTest, and the font the
-# window is laid out in.
+# Compiler, build tools, Qt 6 Widgets and Svg, GoogleTest, the font the
+# window is laid out in, and what the install and package tests use: the
+# desktop entry and AppStream validators, dpkg-shlibdeps and file for the
+# package's dependencies.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
-                fonts-liberation)
+                fonts-liberation desktop-file-utils appstream dpkg-dev file)
 # To show the window on a machine without a display.
 RUN_PACKAGES=(xvfb xauth)
 

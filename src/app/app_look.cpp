@@ -10,11 +10,10 @@
 namespace tallies {
 namespace {
 
-QPixmap RenderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {
+QPixmap RenderSvg(QSvgRenderer& renderer, QSize size, qreal devicePixelRatio) {
   QPixmap pixmap(size * devicePixelRatio);
   pixmap.setDevicePixelRatio(devicePixelRatio);
   pixmap.fill(Qt::transparent);
-  QSvgRenderer renderer(resource);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -53,16 +52,22 @@ QColor BackgroundColor(Background background, const QPalette& palette) {
 }
 
 QIcon ApplicationIcon() {
+  // The icon is drawn once per run: once the application carries it, every
+  // window shares that one.
+  const QIcon shared = QGuiApplication::windowIcon();
+  if (!shared.isNull()) return shared;
+  QSvgRenderer renderer(QStringLiteral(":/icons/tallies.svg"));
   QIcon icon;
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-    icon.addPixmap(RenderSvg(QStringLiteral(":/icons/tallies.svg"), QSize(size, size), 1.0));
+    icon.addPixmap(RenderSvg(renderer, QSize(size, size), 1.0));
   }
   return icon;
 }
 
 QCursor PointingHandCursor() {
   const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-  return QCursor(RenderSvg(QStringLiteral(":/cursors/hand.svg"), QSize(32, 32), ratio), 9, 3);
+  QSvgRenderer renderer(QStringLiteral(":/cursors/hand.svg"));
+  return QCursor(RenderSvg(renderer, QSize(32, 32), ratio), 9, 3);
 }
 
 void ApplyApplicationLook(QApplication& app) {

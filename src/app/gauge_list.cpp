@@ -8,7 +8,9 @@ namespace tallies {
 
 GaugeList::GaugeList(const QStringList& entries, const QString& placeholderText, QWidget* parent)
     : QComboBox(parent) {
-  setEditable(true);
+  // A text part of its own makes the list editable without building the
+  // drop-down part now: Qt builds that when the list first opens.
+  setLineEdit(new QLineEdit(this));
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);  // typed text is never completed into an entry
   setMaxVisibleItems(12);

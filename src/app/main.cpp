@@ -5,18 +5,22 @@
 
 #include "app/app_look.h"
 #include "app/frm_main.h"
-#include "app/qt_message_box.h"
 #include "app/screenshot.h"
+#include "about/qt/about_actions.h"
+#include "platform/qt/qt_modal_message_box.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tallies"));
   QApplication::setApplicationVersion(QStringLiteral("1.2.0"));
-  QApplication::setDesktopFileName(QStringLiteral("tallies"));
+  QApplication::setDesktopFileName(QStringLiteral("org.example.Tallies"));
   tallies::ApplyApplicationLook(app);
 
-  tallies::QtMessageBox messages;
+  tallies::QtModalMessageBox messages;
   tallies::frmMain window(messages);
+  messages.setParent(&window);
+  window.setAboutAction(&tallies::ShowAboutBox);
+  window.setLinkAction([&window] { tallies::OpenVendorSite(&window); });
   window.show();
   tallies::ScreenshotOnRequest(window);
   return QApplication::exec();
