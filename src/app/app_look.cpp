@@ -56,12 +56,17 @@ QIcon ApplicationIcon() {
   // window shares that one.
   const QIcon shared = QGuiApplication::windowIcon();
   if (!shared.isNull()) return shared;
-  QSvgRenderer renderer(QStringLiteral(":/icons/tallies.svg"));
-  QIcon icon;
+  // Qt's SVG icon engine draws each size only when the desktop asks for it.
+  const QString resource = QStringLiteral(":/icons/tallies.svg");
+  QIcon icon(resource);
+  if (!icon.pixmap(QSize(32, 32)).isNull()) return icon;
+  // Without the engine, draw the sizes a desktop uses now.
+  QSvgRenderer renderer(resource);
+  QIcon drawn;
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-    icon.addPixmap(RenderSvg(renderer, QSize(size, size), 1.0));
+    drawn.addPixmap(RenderSvg(renderer, QSize(size, size), 1.0));
   }
-  return icon;
+  return drawn;
 }
 
 QCursor PointingHandCursor() {

@@ -80,22 +80,26 @@ frmMain::frmMain(MessageBox& messages, const QLocale& locale, QWidget* parent)
   setFixedSize(client.size());
   SetBackground(this, kWindowGreyColor);
 
+  for (const auto& handlers :
+       {HydraulicButtons(), UnitPairButtons(), TemperatureButtons(), GaugeLists()}) {
+    for (const ButtonHandler& entry : handlers) m_handlers.emplace(entry.control, entry.handler);
+  }
+  for (const auto& pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      for (const ControlRow& row : page.controls) m_unbuilt.emplace(row.name, &page);
+    }
+  }
+
   buildWindowControls();
-  buildTabSets();
-  for (const PageLayout& page : HydraulicPages()) buildPage(page);
-  for (const PageLayout& page : GeneralPages()) buildPage(page);
-  wireCalculators();
   buildFocusChain();
 
   // The window opens in the hydraulic view, the focus on its tab set.
-  m_tabSets.at("SSTabGen")->setVisible(false);
-  m_tabSets.at("SSTabHyd")->activeRow()->setFocus();
+  tabSet("SSTabGen")->setVisible(false);
+  tabSet("SSTabHyd")->activeRow()->setFocus();
 }
 
 void frmMain::buildWindowControls() {
-  for (const ControlRow& row : WindowControls()) {
-    if (row.kind != ControlKind::kTabSet) buildControl(row, this);
-  }
+  for (const ControlRow& row : WindowControls()) buildControl(row, this);
   auto* link = control<LinkLabel>("Label3");
   link->setText(link->text() + ToQString(kVendorSiteName));
   link->setFont(LinkFont());
@@ -113,41 +117,53 @@ void frmMain::buildWindowControls() {
   connect(control<QPushButton>("cmdAbout"), &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
 }
 
-void frmMain::buildTabSets() {
-  // A tab set's place is given among the controls of the window or of a page.
-  auto rowOf = [](std::string_view name) {
-    for (const ControlRow& row : WindowControls()) {
-      if (row.name == name) return row;
+TabSet* frmMain::buildTabSet(const TabSetLayout& layout, const ControlRow& place,
+                             QWidget* parent) {
+  QStringList captions;
+  for (std::string_view caption : layout.captions) captions << ToQString(caption);
+  auto* set = new TabSet(captions, layout.tabsPerRow, BackgroundColor(layout.background, palette()),
+                         ToPixels(place), parent);
+  set->setObjectName(ToQString(layout.name));
+  set->setPageBuilder([this, name = layout.name](int tab) { buildPage(name, tab); });
+  m_controls.emplace(std::string(layout.name), set);
+  m_ordered.push_back(set);
+  m_tabOrders.emplace_back(place.tabOrder, set);
+  set->show();
+  return set;
+}
+
+void frmMain::buildPage(std::string_view tabSetName, int tab) {
+  const PageLayout* page = nullptr;
+  for (const auto& pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& candidate : pages) {
+      if (candidate.tabSet == tabSetName && candidate.tab == tab) page = &candidate;
     }
-    for (const PageLayout& page : GeneralPages()) {
-      for (const ControlRow& row : page.controls) {
-        if (row.name == name) return row;
-      }
-    }
-    return ControlRow{};
-  };
-  for (const TabSetLayout& layout : TabSets()) {
-    QStringList captions;
-    for (std::string_view caption : layout.captions) captions << ToQString(caption);
-    QWidget* parent = layout.parentTab < 0 ? static_cast<QWidget*>(this)
-                                           : tabSet(layout.parent)->page(layout.parentTab);
-    const ControlRow row = rowOf(layout.name);
-    auto* set = new TabSet(captions, layout.tabsPerRow,
-                           BackgroundColor(layout.background, palette()), ToPixels(row), parent);
-    set->setObjectName(ToQString(layout.name));
-    m_tabSets.emplace(std::string(layout.name), set);
-    m_controls.emplace(std::string(layout.name), set);
-    m_ordered.push_back(set);
-    m_tabOrders.emplace_back(row.tabOrder, set);
+  }
+  if (!page || page->controls.empty() || !m_unbuilt.count(page->controls.front().name)) return;
+  for (const ControlRow& row : page->controls) m_unbuilt.erase(row.name);
+
+  QWidget* parent = tabSet(tabSetName)->page(tab);
+  for (const ControlRow& row : page->controls) buildControl(row, parent);
+  linkCaptions(page->controls);
+  buildFocusChain();
+}
+
+void frmMain::buildAllPages() {
+  while (!m_unbuilt.empty()) {
+    const PageLayout* page = m_unbuilt.begin()->second;
+    control(page->tabSet);  // a nested tab set is built with the page holding it
+    buildPage(page->tabSet, page->tab);
   }
 }
 
-void frmMain::buildPage(const PageLayout& page) {
-  QWidget* parent = tabSet(page.tabSet)->page(page.tab);
-  for (const ControlRow& row : page.controls) {
-    if (row.kind != ControlKind::kTabSet) buildControl(row, parent);
-  }
-  linkCaptions(page.controls);
+const std::vector<QWidget*>& frmMain::controls() const {
+  lazy().buildAllPages();
+  return m_ordered;
+}
+
+const std::vector<QWidget*>& frmMain::focusOrder() const {
+  lazy().buildAllPages();
+  return m_focusOrder;
 }
 
 QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
@@ -203,13 +219,19 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       SetBackground(widget, BackgroundColor(row.background, palette()));
       break;
     case ControlKind::kTabSet:
-      return nullptr;  // built with the other tab sets
+      for (const TabSetLayout& layout : TabSets()) {
+        if (layout.name == row.name) return buildTabSet(layout, row, parent);
+      }
+      return nullptr;
   }
   widget->setObjectName(ToQString(row.name));
   widget->setGeometry(ToPixels(row));
+  // A page built while its tab set is on the screen shows its controls at once.
+  widget->show();
   m_controls.emplace(std::string(row.name), widget);
   m_ordered.push_back(widget);
   if (TakesFocus(row.kind)) m_tabOrders.emplace_back(row.tabOrder, widget);
+  wire(row, widget);
   return widget;
 }
 
@@ -247,18 +269,15 @@ void frmMain::linkCaptions(std::span<const ControlRow> rows) {
   }
 }
 
-void frmMain::wireCalculators() {
-  for (const auto& buttons : {HydraulicButtons(), UnitPairButtons(), TemperatureButtons()}) {
-    for (const ButtonHandler& entry : buttons) {
-      auto* button = control<QPushButton>(entry.control);
-      Q_ASSERT_X(button, "frmMain", "a calculator's button is missing");
-      connect(button, &QPushButton::clicked, this, [this, handler = entry.handler] { Run(handler); });
-    }
-  }
-  for (const ButtonHandler& entry : GaugeLists()) {
-    auto* list = control<GaugeList>(entry.control);
-    Q_ASSERT_X(list, "frmMain", "a gauge list is missing");
-    connect(list, &GaugeList::entryChosen, this, [this, handler = entry.handler] { Run(handler); });
+// Connects a calculator's button or list to its handler.
+void frmMain::wire(const ControlRow& row, QWidget* widget) {
+  auto it = m_handlers.find(row.name);
+  if (it == m_handlers.end()) return;
+  void (*handler)(Controls&) = it->second;
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+  } else if (auto* list = qobject_cast<GaugeList*>(widget)) {
+    connect(list, &GaugeList::entryChosen, this, [this, handler] { Run(handler); });
   }
 }
 
@@ -281,13 +300,17 @@ void frmMain::buildFocusChain() {
 }
 
 QWidget* frmMain::control(std::string_view name) const {
+  if (auto pending = m_unbuilt.find(name); pending != m_unbuilt.end()) {
+    const PageLayout* page = pending->second;
+    control(page->tabSet);  // a nested tab set is built with the page holding it
+    lazy().buildPage(page->tabSet, page->tab);
+  }
   auto it = m_controls.find(name);
   return it == m_controls.end() ? nullptr : it->second;
 }
 
 TabSet* frmMain::tabSet(std::string_view name) const {
-  auto it = m_tabSets.find(name);
-  return it == m_tabSets.end() ? nullptr : it->second;
+  return qobject_cast<TabSet*>(control(name));
 }
 
 std::string frmMain::Text(std::string_view name) const {

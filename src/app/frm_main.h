@@ -34,17 +34,20 @@ class frmMain : public QWidget, public Controls {
   void SetCaption(std::string_view control, std::string_view caption) override;
   std::string DecimalSeparator() const override { return m_decimalSeparator; }
 
-  // A control by its name, or nullptr.
+  // A control by its name, or nullptr. A page is built when one of its controls
+  // is first asked for or its tab is first shown; until then its controls
+  // would show just what they start with, so nothing visible depends on when.
   QWidget* control(std::string_view name) const;
   template <typename T>
   T* control(std::string_view name) const {
     return qobject_cast<T*>(control(name));
   }
   TabSet* tabSet(std::string_view name) const;
-  // Every named control, in the order it was built.
-  const std::vector<QWidget*>& controls() const { return m_ordered; }
-  // The widgets that take keyboard focus, in the window's keyboard order.
-  const std::vector<QWidget*>& focusOrder() const { return m_focusOrder; }
+  // Every named control (every page built first), in the order it was built.
+  const std::vector<QWidget*>& controls() const;
+  // The widgets that take keyboard focus (every page built first), in the
+  // window's keyboard order.
+  const std::vector<QWidget*>& focusOrder() const;
 
   // The view switch.
   void optHyd_Click();
@@ -62,17 +65,22 @@ class frmMain : public QWidget, public Controls {
 
  private:
   void buildWindowControls();
-  void buildTabSets();
-  void buildPage(const PageLayout& page);
+  TabSet* buildTabSet(const TabSetLayout& layout, const ControlRow& place, QWidget* parent);
+  void buildPage(std::string_view tabSet, int tab);
+  void buildAllPages();
   QWidget* buildControl(const ControlRow& row, QWidget* parent);
-  void wireCalculators();
+  void wire(const ControlRow& row, QWidget* widget);
   void linkCaptions(std::span<const ControlRow> rows);
   void buildFocusChain();
+  // Pages are built on first use; the window's state is unchanged by that.
+  frmMain& lazy() const { return const_cast<frmMain&>(*this); }
 
   MessageBox& m_messages;
   std::string m_decimalSeparator;
   std::map<std::string, QWidget*, std::less<>> m_controls;
-  std::map<std::string, TabSet*, std::less<>> m_tabSets;
+  // The page that builds each control not built yet.
+  std::map<std::string_view, const PageLayout*, std::less<>> m_unbuilt;
+  std::map<std::string_view, void (*)(Controls&), std::less<>> m_handlers;
   std::vector<QWidget*> m_ordered;
   std::vector<std::pair<int, QWidget*>> m_tabOrders;
   std::vector<QWidget*> m_focusOrder;

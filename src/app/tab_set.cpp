@@ -60,6 +60,7 @@ void TabSet::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == m_current) return;
   m_pages[static_cast<std::size_t>(m_current)]->setVisible(false);
   m_current = index;
+  if (m_pageBuilder) m_pageBuilder(index);
   m_pages[static_cast<std::size_t>(index)]->setVisible(true);
   for (std::size_t r = 0; r < m_rows.size(); ++r) {
     const bool active = static_cast<int>(r) == rowOf(index);
@@ -89,6 +90,11 @@ void TabSet::layoutRows() {
   }
   for (auto* page : m_pages) page->setGeometry(rect());
   for (auto* row : m_rows) row->raise();
+}
+
+void TabSet::showEvent(QShowEvent* event) {
+  if (m_pageBuilder) m_pageBuilder(m_current);
+  QWidget::showEvent(event);
 }
 
 void TabSet::resizeEvent(QResizeEvent* event) {

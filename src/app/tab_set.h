@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 namespace tallies {
@@ -25,6 +26,10 @@ class TabSet : public QWidget {
   int currentIndex() const { return m_current; }
   void setCurrentIndex(int index);
 
+  // Called with a tab's index before its page is first shown, so that the
+  // page's controls can be built only when they are needed.
+  void setPageBuilder(std::function<void(int)> builder) { m_pageBuilder = std::move(builder); }
+
   QWidget* page(int index) const { return m_pages.at(static_cast<std::size_t>(index)); }
   QString tabCaption(int index) const;
 
@@ -44,6 +49,7 @@ class TabSet : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void layoutRows();
@@ -52,6 +58,7 @@ class TabSet : public QWidget {
   int m_current = 0;
   std::vector<TabRow*> m_rows;
   std::vector<QWidget*> m_pages;
+  std::function<void(int)> m_pageBuilder;
 };
 
 }  // namespace tallies

@@ -44,6 +44,32 @@ TEST_F(WindowBehaviour, StartsInTheHydraulicViewWithEverythingEmpty) {
   EXPECT_EQ(QApplication::focusWidget(), window().tabSet("SSTabHyd")->activeRow());
 }
 
+// Pages are built when first needed; a page built while its view is on the
+// screen shows all its controls at once.
+TEST_F(WindowBehaviour, PagesBuiltLaterAreShownWhole) {
+  show();
+  window().optGen_Click();
+  for (const char* name : {"txtin1", "Command2", "Label40", "Command7"}) {
+    ASSERT_NE(window().control(name), nullptr) << name;
+    EXPECT_TRUE(window().control(name)->isVisible()) << name;
+  }
+  window().tabSet("SSTabGen")->setCurrentIndex(2);
+  for (const char* name : {"SSTab1", "txtlbwm", "Command17", "Label75"}) {
+    EXPECT_TRUE(window().control(name)->isVisible()) << name;
+  }
+  EXPECT_FALSE(window().control("txtklf")->isVisible());  // on the nested set's second tab
+  window().tabSet("SSTab1")->setCurrentIndex(1);
+  EXPECT_TRUE(window().control("txtklf")->isVisible());
+  // The keyboard order takes the new controls in their places.
+  const auto& order = window().focusOrder();
+  auto at = [&](const char* name) {
+    return std::find(order.begin(), order.end(), window().control(name)) - order.begin();
+  };
+  EXPECT_LT(at("txtlbwm"), at("txtkgwm"));
+  EXPECT_LT(at("txtkgwm"), at("Command17"));
+  EXPECT_LT(at("Command17"), at("txtklf"));
+}
+
 TEST_F(WindowBehaviour, ListsHoldTheirGauges) {
   auto* sheet = window().control<QComboBox>("Combo1");
   auto* wire = window().control<QComboBox>("Combo2");

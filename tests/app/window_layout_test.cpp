@@ -131,7 +131,14 @@ TEST_F(WindowLayout, WindowIsFixedAtItsFirstPlace) {
   EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
   EXPECT_EQ(window().windowTitle(), QStringLiteral("Tallies Home - Hydraulic Calculations"));
-  EXPECT_FALSE(window().windowIcon().isNull());
+  // The gauge icon is drawn: most of its 32 by 32 pixels are opaque.
+  const QImage icon = window().windowIcon().pixmap(QSize(32, 32)).toImage();
+  ASSERT_EQ(icon.size(), QSize(32, 32));
+  int opaque = 0;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) opaque += qAlpha(icon.pixel(x, y)) > 200;
+  }
+  EXPECT_GT(opaque, 500);
   EXPECT_EQ(window().palette().color(QPalette::Window), QColor(224, 224, 224));
 }
 
