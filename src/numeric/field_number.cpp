@@ -1,6 +1,8 @@
 #include "numeric/field_number.h"
 
 #include <charconv>
+#include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -94,9 +96,7 @@ std::string OctalToHex(const std::string& octal) {
   return hex;
 }
 
-bool IsHexDigit(char c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 double ParseRadixNumber(Scanner& scan, bool hex) {
   std::string digits;
@@ -119,7 +119,12 @@ bool IsHugeDecimal(const std::string& clean) {
     if (*first == '+') ++first;
     long parsed = 0;
     auto [ptr, ec] = std::from_chars(first, clean.data() + clean.size(), parsed);
-    exponent = ec == std::errc::result_out_of_range ? (*first == '-' ? -100000 : 100000) : parsed;
+    // An exponent beyond the range of long stands for itself as the extreme of
+    // that range: no run of mantissa digits can bring it back.
+    if (ec == std::errc::result_out_of_range) {
+      parsed = *first == '-' ? std::numeric_limits<long>::min() : std::numeric_limits<long>::max();
+    }
+    exponent = parsed;
   }
   std::string_view mantissa(clean.data(), e == std::string::npos ? clean.size() : e);
   if (!mantissa.empty() && mantissa[0] == '-') mantissa.remove_prefix(1);
@@ -129,12 +134,81 @@ bool IsHugeDecimal(const std::string& clean) {
   if (firstNonZero == std::string_view::npos) return false;
   long position = firstNonZero < intDigits ? static_cast<long>(intDigits - firstNonZero)
                                            : -static_cast<long>(firstNonZero - intDigits - 1);
-  return exponent + position > 0;
+  // exponent + position > 0, compared so that an extreme exponent cannot
+  // overflow: the position is bounded by the length of the text.
+  return exponent > -position;
+}
+
+// The common case, read straight from the text without copying it: a decimal
+// number with no blank, tab or line feed inside it and "." as its separator.
+// Gives up (nullopt) wherever the scanner above might read differently: blanks
+// followed by anything that could continue the number, a regional separator,
+// &H and &O, and numbers outside the range, whose fault the scanner decides.
+// What it reads is exactly the scanner's clean text, less a leading "+".
+std::optional<double> ReadPlainNumber(std::string_view text, std::string_view regionalSeparator) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool otherSeparator = !regionalSeparator.empty() && regionalSeparator != ".";
+  auto startsSeparator = [&](const char* at) {
+    return otherSeparator &&
+           std::string_view(at, static_cast<std::size_t>(end - at)).starts_with(regionalSeparator);
+  };
+  // At blanks where reading stopped: true when nothing after them could be read
+  // on, so the number ends here.
+  auto endsAtBlanks = [&](const char* at) {
+    while (at != end && IsSkipped(*at)) ++at;
+    if (at == end) return true;
+    const char c = *at;
+    if (IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-') return false;
+    return !startsSeparator(at);
+  };
+
+  while (p != end && IsSkipped(*p)) ++p;
+  if (p != end && *p == '&') return std::nullopt;
+  const char* first = p;
+  if (p != end && (*p == '+' || *p == '-')) {
+    if (*p == '+') first = p + 1;  // from_chars takes no plus sign
+    ++p;
+  }
+  bool anyDigit = false;
+  bool separatorSeen = false;
+  for (; p != end; ++p) {
+    if (IsDigit(*p)) {
+      anyDigit = true;
+    } else if (*p == '.' && !separatorSeen) {
+      separatorSeen = true;
+    } else {
+      break;
+    }
+  }
+  if (p != end) {
+    if (IsSkipped(*p) ? !endsAtBlanks(p) : !separatorSeen && startsSeparator(p)) {
+      return std::nullopt;
+    }
+  }
+  if (!anyDigit) return 0.0;
+
+  const char* last = p;
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    const char* q = p + 1;
+    if (q != end && (*q == '+' || *q == '-')) ++q;
+    const char* exponentDigits = q;
+    while (q != end && IsDigit(*q)) ++q;
+    if (q != end && IsSkipped(*q) && !endsAtBlanks(q)) return std::nullopt;
+    if (q != exponentDigits) last = q;
+  }
+
+  double value = 0.0;
+  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (ec != std::errc() || ptr != last) return std::nullopt;
+  return value;
 }
 
 }  // namespace
 
 double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator) {
+  if (const std::optional<double> plain = ReadPlainNumber(text, regionalSeparator)) return *plain;
+
   Scanner scan(text, UsableSeparator(regionalSeparator));
 
   if (scan.Peek() == '&') {
@@ -195,8 +269,7 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
 
   double value = 0.0;
   const char* first = clean.data();
-  auto [ptr, ec] =
-      std::from_chars(first, first + clean.size(), value, std::chars_format::general);
+  auto [ptr, ec] = std::from_chars(first, first + clean.size(), value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     if (IsHugeDecimal(clean)) throw ArithmeticFault(FaultKind::kOverflow);
     return clean[0] == '-' ? -0.0 : 0.0;

@@ -12,6 +12,8 @@ namespace tallies {
 // others in scientific form with an upper-case E, a sign and at least two
 // exponent digits (1E-05, 1.234568E+08, 1E+15). This is the rule of C's %G.
 // Infinities and NaN, which no calculation shows, read "INF", "-INF", "NAN".
+// The few Doubles beyond 1.79769313486231E+308 in magnitude show as that number:
+// rounded up, their text would lie beyond the Double range and not read back.
 std::string FormatSingle(float value, std::string_view decimalSeparator = ".");
 std::string FormatDouble(double value, std::string_view decimalSeparator = ".");
 

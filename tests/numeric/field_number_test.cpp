@@ -74,6 +74,27 @@ TEST(ParseFieldNumber, HugeNumbersAreAnOverflowFault) {
   EXPECT_EQ(ParseFieldNumber("&H1" + std::string(255, '0')), std::ldexp(1.0, 1020));
 }
 
+TEST(ParseFieldNumber, ExponentsAtTheEdgeOfTheirRangeKeepTheirDirection) {
+  // Exponents at the limits of a 64-bit integer, and beyond it, must not wrap
+  // around: a huge number is still an overflow, a tiny one still 0.
+  const std::string longMax = "9223372036854775807";
+  const std::string beyondLong = "99999999999999999999";
+  for (const std::string& text :
+       {"1e" + longMax, "-10e" + longMax, "123.5e+" + longMax,
+        "0." + std::string(100001, '0') + "1e" + beyondLong}) {
+    try {
+      ParseFieldNumber(text);
+      ADD_FAILURE() << "no fault for " << text.substr(0, 40);
+    } catch (const ArithmeticFault& fault) {
+      EXPECT_EQ(fault.kind(), FaultKind::kOverflow) << text.substr(0, 40);
+    }
+  }
+  EXPECT_EQ(ParseFieldNumber("0.01e-" + longMax + "8"), 0.0);
+  EXPECT_EQ(ParseFieldNumber("0.01e-9223372036854775808"), 0.0);
+  EXPECT_TRUE(std::signbit(ParseFieldNumber("-0.01e-9223372036854775808")));
+  EXPECT_EQ(ParseFieldNumber("1" + std::string(100001, '0') + "e-" + beyondLong), 0.0);
+}
+
 TEST(ParseFieldNumber, LongHexAndOctalRoundToNearest) {
   // 2^53 + 1 is not a Double; it rounds to the even neighbour 2^53.
   EXPECT_EQ(ParseFieldNumber("&H20000000000001"), 9007199254740992.0);

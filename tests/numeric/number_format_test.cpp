@@ -129,6 +129,25 @@ TEST(FormatOracle, BoundariesOfThePlainForm) {
   EXPECT_EQ(FormatDouble(999999999999999.9), "1E+15");
 }
 
+TEST(FormatDoubleRange, TheLargestDoublesShowATextThatReadsBack) {
+  // Rounded to 15 digits the largest Doubles would show 1.79769313486232E+308,
+  // beyond the Double range: written into a field, that text could not be read.
+  const double largest = std::numeric_limits<double>::max();
+  for (double value : {largest, std::nextafter(largest, 0.0), 1.7976931348623151e308}) {
+    for (double signedValue : {value, -value}) {
+      const std::string text = FormatDouble(signedValue, ",");
+      EXPECT_EQ(text, signedValue < 0 ? "-1,79769313486231E+308" : "1,79769313486231E+308");
+      double readBack = 0;
+      ASSERT_NO_THROW(readBack = ParseFieldNumber(text, ",")) << text;
+      EXPECT_EQ(FormatDouble(readBack, ","), text);
+    }
+  }
+  // Below that edge the ordinary rounding holds, and infinities keep their texts.
+  EXPECT_EQ(FormatDouble(1.797693134862314e308), "1.79769313486231E+308");
+  EXPECT_EQ(FormatDouble(1.79769313486229e308), "1.79769313486229E+308");
+  EXPECT_EQ(FormatDouble(-std::numeric_limits<double>::infinity()), "-INF");
+}
+
 TEST(FormatOracle, NonFiniteValuesHaveFixedTexts) {
   EXPECT_EQ(FormatDouble(std::numeric_limits<double>::infinity()), "INF");
   EXPECT_EQ(FormatDouble(-std::numeric_limits<double>::infinity()), "-INF");
