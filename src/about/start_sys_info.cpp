@@ -39,7 +39,11 @@ void StartSysInfo(const SysInfoPlatform& platform) {
   } catch (...) {
     // Whatever went wrong, the user learns only that the tool is unavailable.
   }
-  platform.messages.Show(kSysInfoUnavailable);
+  try {
+    platform.messages.Show(kSysInfoUnavailable);
+  } catch (...) {
+    // Not even the message could be shown; the About box stays open all the same.
+  }
 }
 
 }  // namespace tallies

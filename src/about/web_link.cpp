@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "config/app_config.h"
@@ -26,6 +27,12 @@ std::string TempFolder(ProgramFolder& folder) {
       path = std::move(*fallback);
     }
   }
+  // With no folder at all the file name alone would land in the root of the
+  // current drive, a folder every user shares: report it instead.
+  if (path.empty()) {
+    throw std::system_error(std::make_error_code(std::errc::no_such_file_or_directory),
+                            "the program's folder is unknown");
+  }
   return path;
 }
 
@@ -41,14 +48,19 @@ void ReportFailure(const WebLinkPlatform& platform, const std::string& tempPath,
       // more.
     }
   }
-  std::string text(kErrorReportHeading);
-  text += "\r\n";
-  text += kErrorNumberPrefix;
-  text += std::to_string(failure.number);
-  text += "\r\n";
-  text += kErrorDescriptionPrefix;
-  text += failure.description;
-  platform.messages.Show(text);
+  try {
+    std::string text(kErrorReportHeading);
+    text += "\r\n";
+    text += kErrorNumberPrefix;
+    text += std::to_string(failure.number);
+    text += "\r\n";
+    text += kErrorDescriptionPrefix;
+    text += failure.description;
+    platform.messages.Show(text);
+  } catch (...) {
+    // A report that cannot be shown leaves nothing else to tell the user with. The click ends
+    // quietly: the program must not end on its own error report.
+  }
 }
 
 }  // namespace

@@ -209,6 +209,24 @@ TEST_F(WebLinkTest, NoFolderTakesTheFileEndsInTheErrorReport) {
   EXPECT_TRUE(m_opener.requests().empty());
 }
 
+TEST(WebLinkNoFolder, UnknownProgramFolderWithoutFallbackCreatesNothing) {
+  FakeProgramFolder folder{"", '\\'};
+  folder.SetWritable(false);
+  FakeFileSystem files;
+  FakeExecutableFinder finder;
+  FakeEventPump pump;
+  FakeAddressOpener opener;
+  RecordingMessageBox messages;
+  Label3_Click({folder, files, finder, pump, opener, messages});
+  for (const std::string& entry : files.log()) {
+    EXPECT_NE(entry.rfind("create", 0), 0u) << entry;
+  }
+  EXPECT_EQ(messages.messages(),
+            std::vector<std::string>{ErrorReport(ENOENT, std::strerror(ENOENT))});
+  EXPECT_TRUE(finder.queries().empty());
+  EXPECT_TRUE(opener.requests().empty());
+}
+
 TEST_F(WebLinkTest, FailedCreationShowsTheErrorReportAndOpensNothing) {
   m_files.FailCreate(EROFS);
   Click();
