@@ -11,19 +11,19 @@ namespace tallies {
 namespace {
 
 // The one About box while it is open.
-QPointer<FrmAbout>& AboutBox() {
-  static QPointer<FrmAbout> box;
+QPointer<frmAbout>& AboutBox() {
+  static QPointer<frmAbout> box;
   return box;
 }
 
 }  // namespace
 
 void ShowAboutBox() {
-  QPointer<FrmAbout>& box = AboutBox();
+  QPointer<frmAbout>& box = AboutBox();
   // A closed box is hidden at once and deleted when control returns to the event loop; a box
   // that is no longer shown is one the user has closed, so a new one is built.
   if (!box || !box->isVisible()) {
-    box = new FrmAbout();
+    box = new frmAbout();
   }
   box->show();
   box->raise();

@@ -81,11 +81,11 @@ QPixmap AppIcon() {
 
 }  // namespace
 
-FrmAbout::FrmAbout() { BuildControls(); }
+frmAbout::frmAbout() { BuildControls(); }
 
-FrmAbout::FrmAbout(const SysInfoPlatform& platform) : m_platform(platform) { BuildControls(); }
+frmAbout::frmAbout(const SysInfoPlatform& platform) : m_platform(platform) { BuildControls(); }
 
-void FrmAbout::BuildControls() {
+void frmAbout::BuildControls() {
   setObjectName(QStringLiteral("frmAbout"));
   // A dialog frame with a title and close box only: no minimise or maximise box. The box has no
   // owner and is a normal top-level dialog, so it stays open when the main window closes, and the
@@ -127,22 +127,22 @@ void FrmAbout::BuildControls() {
   setTabOrder(m_cmdOK, m_cmdSysInfo);
   m_cmdOK->setFocus();
 
-  connect(m_cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-  connect(m_cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
+  connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+  connect(m_cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
   // Loading replaces the window definition's texts before the box is first drawn.
   Form_Load();
 }
 
-void FrmAbout::Form_Load() {
+void frmAbout::Form_Load() {
   setWindowTitle(Text(AboutCaption()));
   m_lblVersion->setText(Text(AboutVersionText()));
   m_lblTitle->setText(Text(std::string_view(kApplicationTitle)));
 }
 
-void FrmAbout::cmdOK_Click() { close(); }
+void frmAbout::cmdOK_Click() { close(); }
 
-void FrmAbout::cmdSysInfo_Click() {
+void frmAbout::cmdSysInfo_Click() {
   // Nothing may escape into the event loop; the launcher reports its own failures.
   try {
     if (m_platform) {

@@ -13,14 +13,14 @@ namespace tallies {
 // The About box: title, version, description and notice, an OK button that closes it and a
 // button that starts the system-information tool. Modeless and without owner, so the main window
 // stays usable and may even be closed while the box is open; closing the box discards it.
-class FrmAbout : public QDialog {
+class frmAbout : public QDialog {
   Q_OBJECT
 
  public:
   // The box starting the running system's information tool.
-  FrmAbout();
+  frmAbout();
   // The box working through the given platform (which must outlive it), for tests.
-  explicit FrmAbout(const SysInfoPlatform& platform);
+  explicit frmAbout(const SysInfoPlatform& platform);
 
  private:
   void BuildControls();

@@ -40,10 +40,10 @@ std::vector<QWidget*> ShownAboutBoxes() {
   return boxes;
 }
 
-FrmAbout* TheAboutBox() {
+frmAbout* TheAboutBox() {
   const std::vector<QWidget*> boxes = ShownAboutBoxes();
   EXPECT_EQ(boxes.size(), 1u);
-  return boxes.empty() ? nullptr : qobject_cast<FrmAbout*>(boxes.front());
+  return boxes.empty() ? nullptr : qobject_cast<frmAbout*>(boxes.front());
 }
 
 // Runs the deletions that closing a window leaves for the event loop.
@@ -73,7 +73,7 @@ class AboutBoxTest : public ::testing::Test {
 
 TEST_F(AboutBoxTest, ShowsTheLoadedTexts) {
   ShowAboutBox();
-  FrmAbout* box = TheAboutBox();
+  frmAbout* box = TheAboutBox();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->windowTitle(), QStringLiteral("About Tallies"));
   EXPECT_EQ(LabelText(box, "lblTitle"), QStringLiteral("Tallies"));
@@ -92,7 +92,7 @@ TEST_F(AboutBoxTest, ShowsTheLoadedTexts) {
 
 TEST_F(AboutBoxTest, IsAFixedDialogWithoutMinimiseOrMaximiseBox) {
   ShowAboutBox();
-  FrmAbout* box = TheAboutBox();
+  frmAbout* box = TheAboutBox();
   ASSERT_NE(box, nullptr);
   // 5730 x 3555 twips at 15 twips a pixel.
   EXPECT_EQ(box->size(), QSize(382, 237));
@@ -108,7 +108,7 @@ TEST_F(AboutBoxTest, IsAFixedDialogWithoutMinimiseOrMaximiseBox) {
 
 TEST_F(AboutBoxTest, IsModelessAndHasNoOwner) {
   ShowAboutBox();
-  FrmAbout* box = TheAboutBox();
+  frmAbout* box = TheAboutBox();
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->parentWidget(), nullptr);
   EXPECT_FALSE(box->isModal());
@@ -117,7 +117,7 @@ TEST_F(AboutBoxTest, IsModelessAndHasNoOwner) {
 }
 
 TEST_F(AboutBoxTest, ControlsStandWhereTheLayoutPutsThem) {
-  FrmAbout box;
+  frmAbout box;
   struct Place {
     const char* name;
     QRect rect;
@@ -138,7 +138,7 @@ TEST_F(AboutBoxTest, ControlsStandWhereTheLayoutPutsThem) {
 }
 
 TEST_F(AboutBoxTest, SeparatorIsAGreyAndAWhiteLine) {
-  FrmAbout box;
+  frmAbout box;
   auto* shadow = box.findChild<QWidget*>(QStringLiteral("Line1(1)"));
   auto* light = box.findChild<QWidget*>(QStringLiteral("Line1(0)"));
   ASSERT_NE(shadow, nullptr);
@@ -152,7 +152,7 @@ TEST_F(AboutBoxTest, SeparatorIsAGreyAndAWhiteLine) {
 }
 
 TEST_F(AboutBoxTest, OkIsTheDefaultButtonAndComesFirst) {
-  FrmAbout box;
+  frmAbout box;
   QPushButton* ok = Button(&box, "cmdOK");
   QPushButton* sysInfo = Button(&box, "cmdSysInfo");
   EXPECT_TRUE(ok->isDefault());
@@ -166,7 +166,7 @@ TEST_F(AboutBoxTest, OkIsTheDefaultButtonAndComesFirst) {
 
 TEST_F(AboutBoxTest, ShowingTwiceGivesOneBoxBroughtToTheFront) {
   ShowAboutBox();
-  FrmAbout* first = TheAboutBox();
+  frmAbout* first = TheAboutBox();
   ShowAboutBox();
   EXPECT_EQ(ShownAboutBoxes().size(), 1u);
   EXPECT_EQ(TheAboutBox(), first);
@@ -174,7 +174,7 @@ TEST_F(AboutBoxTest, ShowingTwiceGivesOneBoxBroughtToTheFront) {
 
 TEST_F(AboutBoxTest, OkClosesAndDiscardsTheBoxAndTheNextShowBuildsItAnew) {
   ShowAboutBox();
-  QPointer<FrmAbout> first = TheAboutBox();
+  QPointer<frmAbout> first = TheAboutBox();
   ASSERT_NE(first, nullptr);
   // Spoil the loaded texts: only a fresh load can bring them back.
   first->setWindowTitle(QStringLiteral("About MyApp"));
@@ -185,7 +185,7 @@ TEST_F(AboutBoxTest, OkClosesAndDiscardsTheBoxAndTheNextShowBuildsItAnew) {
   EXPECT_TRUE(first.isNull());
 
   ShowAboutBox();
-  FrmAbout* second = TheAboutBox();
+  frmAbout* second = TheAboutBox();
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->windowTitle(), QStringLiteral("About Tallies"));
   EXPECT_EQ(LabelText(second, "lblTitle"), QStringLiteral("Tallies"));
@@ -193,11 +193,11 @@ TEST_F(AboutBoxTest, OkClosesAndDiscardsTheBoxAndTheNextShowBuildsItAnew) {
 
 TEST_F(AboutBoxTest, ShowingRightAfterClosingBuildsANewBox) {
   ShowAboutBox();
-  QPointer<FrmAbout> first = TheAboutBox();
+  QPointer<frmAbout> first = TheAboutBox();
   first->close();
   // The closed box still waits for its deletion.
   ShowAboutBox();
-  FrmAbout* second = TheAboutBox();
+  frmAbout* second = TheAboutBox();
   EXPECT_NE(second, first.data());
   RunDeferredDeletes();
   EXPECT_TRUE(first.isNull());
@@ -206,7 +206,7 @@ TEST_F(AboutBoxTest, ShowingRightAfterClosingBuildsANewBox) {
 
 TEST_F(AboutBoxTest, EscapeClosesTheBox) {
   ShowAboutBox();
-  QPointer<FrmAbout> box = TheAboutBox();
+  QPointer<frmAbout> box = TheAboutBox();
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(box, &escape);
   EXPECT_TRUE(ShownAboutBoxes().empty());
@@ -223,7 +223,7 @@ TEST_F(AboutBoxTest, StaysOpenWhenTheMainWindowClosesAndTheProgramEndsWithIt) {
   QTimer::singleShot(0, mainWindow, [mainWindow] { mainWindow->close(); });
   QTimer::singleShot(100, qApp, [&] {
     openAfterMainClosed = ShownAboutBoxes().size() == 1;
-    if (FrmAbout* box = TheAboutBox()) {
+    if (frmAbout* box = TheAboutBox()) {
       Button(box, "cmdOK")->click();
     }
   });
@@ -243,7 +243,7 @@ TEST_F(AboutBoxTest, SystemInfoButtonStartsTheRegisteredTool) {
   FakeProgramStarter starter;
   starter.AddProgram("C:\\info.exe");
   RecordingMessageBox messages;
-  FrmAbout box({registry, files, starter, messages});
+  frmAbout box({registry, files, starter, messages});
   Button(&box, "cmdSysInfo")->click();
   ASSERT_EQ(starter.attempts().size(), 1u);
   EXPECT_EQ(starter.attempts().front().path, "C:\\info.exe");
@@ -255,7 +255,7 @@ TEST_F(AboutBoxTest, SystemInfoButtonWithoutAToolShowsTheMessageAndTheBoxStays) 
   FakeFileSystem files;
   FakeProgramStarter starter;
   RecordingMessageBox messages;
-  FrmAbout box({registry, files, starter, messages});
+  frmAbout box({registry, files, starter, messages});
   box.show();
   Button(&box, "cmdSysInfo")->click();
   EXPECT_EQ(messages.messages(),
@@ -273,7 +273,7 @@ TEST_F(AboutBoxTest, SystemInfoButtonStartsAProgramFoundOnPath) {
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", QByteArray::fromStdString(temp.PathOf("bin")));
   ShowAboutBox();
-  FrmAbout* box = TheAboutBox();
+  frmAbout* box = TheAboutBox();
   ASSERT_NE(box, nullptr);
   testing::ModalWatchdog watchdog;
   Button(box, "cmdSysInfo")->click();
