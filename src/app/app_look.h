@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QIcon>
 
-#include "app/control_layout.h"
+#include "layout/control_layout.h"
 
 class QApplication;
 class QPalette;

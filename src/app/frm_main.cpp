@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <exception>
 
 #include "app/app_look.h"
 #include "app/gauge_list.h"
@@ -14,6 +13,7 @@
 #include "app/tab_row.h"
 #include "app/tab_set.h"
 #include "config/app_config.h"
+#include "controls/run_calculator.h"
 #include "conversions/temperatures.h"
 #include "conversions/unit_pairs.h"
 #include "gauges/gauge_lists.h"
@@ -30,8 +30,8 @@ QString ToQString(std::string_view text) {
 }
 
 QRect ToPixels(const ControlRow& row) {
-  return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
-          row.height / kTwipsPerPixel};
+  const PixelRect place = TwipsToPixels(row.left, row.top, row.width, row.height);
+  return {place.left, place.top, place.width, place.height};
 }
 
 // A label taller than one line of text wraps its caption.
@@ -48,11 +48,6 @@ void SetBackground(QWidget* widget, const QColor& colour) {
   palette.setColor(widget->backgroundRole(), colour);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
-}
-
-std::string FaultReportText(FaultKind kind) {
-  return "The calculation stopped: " + std::string(FaultKindName(kind)) +
-         ".\nCheck the values and click Calc again.";
 }
 
 bool TakesFocus(ControlKind kind) {
@@ -112,13 +107,16 @@ void frmMain::buildWindowControls() {
   auto* hydraulic = control<QRadioButton>("optHyd");
   auto* general = control<QRadioButton>("optGen");
   hydraulic->setChecked(true);
-  connect(hydraulic, &QRadioButton::toggled, this, [this](bool on) { if (on) optHyd_Click(); });
-  connect(general, &QRadioButton::toggled, this, [this](bool on) { if (on) optGen_Click(); });
+  connect(hydraulic, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optHyd_Click();
+  });
+  connect(general, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optGen_Click();
+  });
   connect(control<QPushButton>("cmdAbout"), &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
 }
 
-TabSet* frmMain::buildTabSet(const TabSetLayout& layout, const ControlRow& place,
-                             QWidget* parent) {
+TabSet* frmMain::buildTabSet(const TabSetLayout& layout, const ControlRow& place, QWidget* parent) {
   QStringList captions;
   for (std::string_view caption : layout.captions) captions << ToQString(caption);
   auto* set = new TabSet(captions, layout.tabsPerRow, BackgroundColor(layout.background, palette()),
@@ -196,15 +194,14 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       break;
     }
     case ControlKind::kPicture:
-      widget = new SvgPicture(ToQString(row.asset),
-                              row.name == "Image1" ? SvgPicture::Fit::kStretch
-                                                   : SvgPicture::Fit::kNaturalSize,
-                              parent);
+      widget = new SvgPicture(
+          ToQString(row.asset),
+          row.name == "Image1" ? SvgPicture::Fit::kStretch : SvgPicture::Fit::kNaturalSize, parent);
       break;
     case ControlKind::kList:
-      widget = new GaugeList(GaugeEntries(row.name == "Combo1" ? SheetMetalGaugeTable()
-                                                               : WireGaugeTable()),
-                             text, parent);
+      widget = new GaugeList(
+          GaugeEntries(row.name == "Combo1" ? SheetMetalGaugeTable() : WireGaugeTable()), text,
+          parent);
       break;
     case ControlKind::kLinkLabel: {
       auto* link = new LinkLabel(text, parent);
@@ -250,8 +247,8 @@ void frmMain::linkCaptions(std::span<const ControlRow> rows) {
     for (const ControlRow& caption : rows) {
       if (caption.kind != ControlKind::kCaption) continue;
       const bool above = std::abs(caption.left - row.left) <= kColumnSlack && caption.top < row.top;
-      const bool beside = std::abs(caption.top - row.top) <= kRowSlack &&
-                          caption.left + caption.width <= row.left;
+      const bool beside =
+          std::abs(caption.top - row.top) <= kRowSlack && caption.left + caption.width <= row.left;
       if (!above && !beside) continue;
       if (beside || !best || caption.top > best->top) best = &caption;
       if (beside) break;
@@ -349,15 +346,6 @@ void frmMain::Label3_Click() {
   if (m_linkAction) m_linkAction();
 }
 
-void frmMain::Run(void (*handler)(Controls&)) {
-  try {
-    handler(*this);
-  } catch (const ArithmeticFault& fault) {
-    m_messages.Show(FaultReportText(fault.kind()));
-  } catch (const std::exception& error) {
-    // No calculator throws anything else; should one, the window stays open.
-    m_messages.Show(std::string("The calculation stopped: ") + error.what());
-  }
-}
+void frmMain::Run(void (*handler)(Controls&)) { RunCalculator(handler, *this, m_messages); }
 
 }  // namespace tallies

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_layout.h"
+#include "layout/control_layout.h"
 #include "controls/controls.h"
 
 namespace tallies {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "app/control_layout.h"
+#include "layout/control_layout.h"
 #include "app/gauge_list.h"
 #include "app/tab_row.h"
 #include "app/tab_set.h"

@@ -11,7 +11,7 @@
 #include <QStyle>
 #include <set>
 
-#include "app/control_layout.h"
+#include "layout/control_layout.h"
 #include "app/link_label.h"
 #include "app/svg_picture.h"
 #include "app/tab_row.h"

@@ -9,39 +9,38 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRect>
+#include <stdexcept>
 
 #include "about/about_texts.h"
 #include "about/qt/native_platform.h"
 #include "about/start_sys_info.h"
 #include "config/app_config.h"
+#include "layout/about_layout.h"
 
 namespace tallies {
 
 namespace {
 
-// Twips per logical pixel.
-constexpr int kTwipsPerPixel = 15;
-
-// The client area, in twips.
-constexpr int kClientWidthTwips = 5730;
-constexpr int kClientHeightTwips = 3555;
-
-// The application icon and the size it is shown at, in pixels.
+// The application icon, shown at its own size.
 constexpr const char* kIconResource = ":/icons/tallies.svg";
-constexpr int kIconSize = 32;
+constexpr int kIconSize = kAboutIconPixels;
 
 // The window's font, shared with the main window.
 constexpr const char* kFontFamily = "Liberation Sans Narrow";
 constexpr int kFontPointSize = 8;
 
-// The etched separator: a grey line and, one pixel lower, a white one two pixels high.
-const QColor kSeparatorShadow(128, 128, 128);
-const QColor kSeparatorLight(255, 255, 255);
+int Pixels(int twips) { return TwipsToPixels(twips); }
 
-int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+QRect TwipsRect(const ControlRow& row) {
+  const PixelRect place = TwipsToPixels(row.left, row.top, row.width, row.height);
+  return {place.left, place.top, place.width, place.height};
+}
 
-QRect TwipsRect(int left, int top, int width, int height) {
-  return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+const ControlRow& Row(std::string_view name) {
+  for (const ControlRow& row : AboutControls()) {
+    if (row.name == name) return row;
+  }
+  throw std::logic_error("no such control in the About box");
 }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
@@ -50,24 +49,24 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
-                  bool wrapped) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(place);
+QLabel* MakeLabel(QWidget* parent, std::string_view name, const QString& text, bool wrapped) {
+  const ControlRow& row = Row(name);
+  auto* label = new QLabel(text.isEmpty() ? Text(row.text) : text, parent);
+  label->setObjectName(Text(row.name));
+  label->setGeometry(TwipsRect(row));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(wrapped);
   return label;
 }
 
-// A horizontal line from x1 to x2 at y (twips), thickness in pixels.
-void MakeLine(QWidget* parent, const char* name, int x1, int x2, int y, int thickness,
-              const QColor& color) {
+// A horizontal line of the separator.
+void MakeLine(QWidget* parent, const AboutLine& spec) {
   auto* line = new QWidget(parent);
-  line->setObjectName(QString::fromLatin1(name));
-  line->setGeometry(Pixels(x1), Pixels(y), Pixels(x2) - Pixels(x1), thickness);
+  line->setObjectName(Text(spec.name));
+  line->setGeometry(Pixels(spec.x1), Pixels(spec.y), Pixels(spec.x2) - Pixels(spec.x1),
+                    spec.thickness);
   QPalette palette = line->palette();
-  palette.setColor(QPalette::Window, color);
+  palette.setColor(QPalette::Window, QColor(spec.red, spec.green, spec.blue));
   line->setPalette(palette);
   line->setAutoFillBackground(true);
 }
@@ -95,35 +94,33 @@ void frmAbout::BuildControls() {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_QuitOnClose);
   setModal(false);
-  setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
+  setFixedSize(Pixels(kAboutClientWidth), Pixels(kAboutClientHeight));
   setFont(QFont(QString::fromLatin1(kFontFamily), kFontPointSize));
   setWindowTitle(Text(kAboutInitialCaption));
 
   auto* picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
   // The picture box sizes itself to its picture.
-  picIcon->setGeometry(Pixels(240), Pixels(240), kIconSize, kIconSize);
+  const ControlRow& iconRow = Row("picIcon");
+  picIcon->setGeometry(Pixels(iconRow.left), Pixels(iconRow.top), kIconSize, kIconSize);
   picIcon->setPixmap(AppIcon());
 
-  m_lblTitle =
-      MakeLabel(this, "lblTitle", Text(kAboutInitialTitle), TwipsRect(1080, 240, 3885, 480), false);
-  m_lblVersion = MakeLabel(this, "lblVersion", Text(kAboutInitialVersion),
-                           TwipsRect(1050, 780, 3885, 225), false);
-  MakeLabel(this, "lblDescription", Text(AboutDescriptionText()), TwipsRect(1080, 1080, 3885, 1170),
-            true);
-  MakeLine(this, "Line1(1)", 90, 5654, 2445, 1, kSeparatorShadow);
-  MakeLine(this, "Line1(0)", 105, 5654, 2460, 2, kSeparatorLight);
-  MakeLabel(this, "lblDisclaimer", Text(AboutDisclaimerText()), TwipsRect(240, 2625, 3870, 825),
-            true);
+  m_lblTitle = MakeLabel(this, "lblTitle", Text(kAboutInitialTitle), false);
+  m_lblVersion = MakeLabel(this, "lblVersion", Text(kAboutInitialVersion), false);
+  MakeLabel(this, "lblDescription", Text(AboutDescriptionText()), true);
+  for (const AboutLine& line : AboutLines()) MakeLine(this, line);
+  MakeLabel(this, "lblDisclaimer", Text(AboutDisclaimerText()), true);
 
-  m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-  m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  m_cmdOK->setGeometry(TwipsRect(4245, 2625, 1260, 345));
+  const ControlRow& okRow = Row("cmdOK");
+  m_cmdOK = new QPushButton(Text(okRow.text), this);
+  m_cmdOK->setObjectName(Text(okRow.name));
+  m_cmdOK->setGeometry(TwipsRect(okRow));
   // Enter presses OK; Esc closes the box as OK does (the dialog's own cancel key).
   m_cmdOK->setDefault(true);
-  m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-  m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-  m_cmdSysInfo->setGeometry(TwipsRect(4260, 3075, 1245, 345));
+  const ControlRow& sysInfoRow = Row("cmdSysInfo");
+  m_cmdSysInfo = new QPushButton(Text(sysInfoRow.text), this);
+  m_cmdSysInfo->setObjectName(Text(sysInfoRow.name));
+  m_cmdSysInfo->setGeometry(TwipsRect(sysInfoRow));
   setTabOrder(m_cmdOK, m_cmdSysInfo);
   m_cmdOK->setFocus();
 

@@ -3,11 +3,9 @@
 #include <span>
 #include <string_view>
 
-namespace tallies {
+#include "layout/twips.h"
 
-// Places and sizes are in twips (1/1440 inch); 15 twips make one logical pixel.
-inline constexpr int kTwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+namespace tallies {
 
 enum class ControlKind {
   kCaption,       // a static label
@@ -22,21 +20,21 @@ enum class ControlKind {
 };
 
 enum class Background {
-  kDefault,      // the system's button-face colour (captions), or the kind's own
-  kWindowGrey,   // RGB 224, 224, 224
-  kToolTip,      // the system's tooltip colour
-  kResult,       // light yellow, RGB 255, 255, 192
+  kDefault,     // the system's button-face colour (captions), or the kind's own
+  kWindowGrey,  // RGB 224, 224, 224
+  kToolTip,     // the system's tooltip colour
+  kResult,      // light yellow, RGB 255, 255, 192
 };
 
 // One control of a page or of the window, as laid out in the window design.
 struct ControlRow {
   std::string_view name;  // objectName, and the name handlers use
   ControlKind kind;
-  std::string_view text;  // text or caption at start
+  std::string_view text;         // text or caption at start
   int left, top, width, height;  // twips, relative to the tab set (or the window)
   int tabOrder;                  // place in the window's keyboard order; 0 for none
   Background background;
-  std::string_view asset = {};   // the picture's resource, for pictures
+  std::string_view asset = {};  // the picture's resource, for pictures
 };
 
 // The controls of one tab of a tab set.

@@ -1,7 +1,7 @@
 // The window's own controls, its tab sets and the pages of the hydraulic tab
 // set, as laid out in the window design: one row per control.
 
-#include "app/control_layout.h"
+#include "layout/control_layout.h"
 
 namespace tallies {
 namespace {
@@ -23,14 +23,14 @@ constexpr ControlRow kWindowControls[] = {
 };
 
 constexpr std::string_view kHydraulicCaptions[] = {
-    "Pump Horsepower",         "Cylinder Area, Force, Speed", "Torque and Horsepower",
-    "Oil Velocity in Hose/Pipe", "Torque and Displacement",   "Angle/Force Relation",
+    "Pump Horsepower",           "Cylinder Area, Force, Speed", "Torque and Horsepower",
+    "Oil Velocity in Hose/Pipe", "Torque and Displacement",     "Angle/Force Relation",
     "Pump GPM - C.I.R. Disp.",
 };
 // "Mass Conversion " and "Temperature " end with a blank.
 constexpr std::string_view kGeneralCaptions[] = {
-    "Length Conversions", "Volume Conversion", "Mass Conversion ",
-    "Area",               "Temperature ",      "Misc Thickness",
+    "Length Conversions", "Volume Conversion", "Mass Conversion ", "Area",
+    "Temperature ",       "Misc Thickness",
 };
 constexpr std::string_view kMassCaptions[] = {"Weight", "Weight Per Length",
                                               "Per Volume (Density)"};
@@ -44,7 +44,8 @@ constexpr TabSetLayout kTabSets[] = {
 // Tab 0 of SSTabHyd, "Pump Horsepower".
 constexpr ControlRow kPumpHorsepowerPage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"lblHPREQ", Kind::kCaption, "Horsepower Required to Drive a Pump", 240, 2556, 2895, 255, 9, Bg::kToolTip},
+    {"lblHPREQ", Kind::kCaption, "Horsepower Required to Drive a Pump", 240, 2556, 2895, 255, 9,
+     Bg::kToolTip},
     {"Label4", Kind::kCaption, "Gallons Per Minute", 240, 2796, 1455, 255, 8, Bg::kWindowGrey},
     {"lblPSI", Kind::kCaption, "PSI", 2040, 2796, 375, 255, 10, Bg::kWindowGrey},
     {"Label5", Kind::kCaption, "Horsepower Required", 4680, 2796, 1695, 255, 7, Bg::kWindowGrey},
@@ -57,7 +58,8 @@ constexpr ControlRow kPumpHorsepowerPage[] = {
 // Tab 1 of SSTabHyd, "Cylinder Area, Force, Speed".
 constexpr ControlRow kCylinderPage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"Label15", Kind::kCaption, "Cylinder Area  -  Force  -  Speed", 360, 1560, 4215, 255, 30, Bg::kDefault},
+    {"Label15", Kind::kCaption, "Cylinder Area  -  Force  -  Speed", 360, 1560, 4215, 255, 30,
+     Bg::kDefault},
     {"Label7", Kind::kCaption, "Diameter of Cylinder", 360, 1920, 1455, 255, 15, Bg::kWindowGrey},
     {"Label6", Kind::kCaption, "Area (sq. in.)", 4920, 1920, 1095, 255, 16, Bg::kDefault},
     {"txtDIA", Kind::kField, "", 360, 2160, 735, 285, 12, Bg::kDefault},
@@ -72,7 +74,8 @@ constexpr ControlRow kCylinderPage[] = {
     {"lblForce", Kind::kResult, "", 4920, 2760, 1095, 255, 23, Bg::kResult},
     {"Label13", Kind::kCaption, "Area", 360, 3120, 855, 255, 26, Bg::kDefault},
     {"Label14", Kind::kCaption, "Gallons Per Minute", 1680, 3120, 1455, 255, 28, Bg::kDefault},
-    {"Label10", Kind::kCaption, "Cyl. Speed (ft./sec.)", 4920, 3120, 1695, 255, 22, Bg::kWindowGrey},
+    {"Label10", Kind::kCaption, "Cyl. Speed (ft./sec.)", 4920, 3120, 1695, 255, 22,
+     Bg::kWindowGrey},
     {"txtArea2", Kind::kField, "", 360, 3360, 735, 285, 25, Bg::kDefault},
     {"txtGPM1", Kind::kField, "", 1680, 3360, 735, 285, 27, Bg::kDefault},
     {"cmdSpeed", Kind::kButton, "Calc", 3360, 3360, 855, 255, 31, Bg::kDefault},
@@ -82,8 +85,10 @@ constexpr ControlRow kCylinderPage[] = {
 // Tab 2 of SSTabHyd, "Torque and Horsepower".
 constexpr ControlRow kTorqueHorsepowerPage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"Label18", Kind::kCaption, "Torque and Horsepower Relations", 960, 1680, 3735, 255, 39, Bg::kDefault},
-    {"Label19", Kind::kCaption, "Enter any two to solve for the third", 960, 2160, 3135, 255, 40, Bg::kDefault},
+    {"Label18", Kind::kCaption, "Torque and Horsepower Relations", 960, 1680, 3735, 255, 39,
+     Bg::kDefault},
+    {"Label19", Kind::kCaption, "Enter any two to solve for the third", 960, 2160, 3135, 255, 40,
+     Bg::kDefault},
     {"cmdTR", Kind::kButton, "Calc", 2880, 2760, 855, 255, 41, Bg::kDefault},
     {"Label11", Kind::kCaption, "Torque (ft./lbs.)", 960, 3120, 1455, 255, 34, Bg::kDefault},
     {"Label16", Kind::kCaption, "Horsepower", 2880, 3120, 1215, 255, 36, Bg::kDefault},
@@ -96,7 +101,8 @@ constexpr ControlRow kTorqueHorsepowerPage[] = {
 // Tab 3 of SSTabHyd, "Oil Velocity in Hose/Pipe".
 constexpr ControlRow kOilVelocityPage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"Label20", Kind::kCaption, "Inside Diameter of Hose/Pipe", 360, 2805, 2175, 255, 43, Bg::kDefault},
+    {"Label20", Kind::kCaption, "Inside Diameter of Hose/Pipe", 360, 2805, 2175, 255, 43,
+     Bg::kDefault},
     {"Label21", Kind::kCaption, "Gallons Per Minute", 2640, 2805, 1455, 255, 45, Bg::kDefault},
     {"Label22", Kind::kCaption, "Velocity (ft./sec.)", 5160, 2805, 1215, 255, 48, Bg::kDefault},
     {"txtIDVel", Kind::kField, "", 360, 3039, 855, 285, 42, Bg::kDefault},
@@ -120,8 +126,11 @@ constexpr ControlRow kTorqueDisplacementPage[] = {
 // Tab 5 of SSTabHyd, "Angle/Force Relation".
 constexpr ControlRow kAngleForcePage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"Picture2", Kind::kPicture, "", 3480, 1440, 2535, 1935, 249, Bg::kDefault, ":/images/cylinder_angle.svg"},
-    {"Label28", Kind::kCaption, "Effective force of a cylinder working at an angle to direction of the load travel", 480, 1680, 2295, 855, 60, Bg::kDefault},
+    {"Picture2", Kind::kPicture, "", 3480, 1440, 2535, 1935, 249, Bg::kDefault,
+     ":/images/cylinder_angle.svg"},
+    {"Label28", Kind::kCaption,
+     "Effective force of a cylinder working at an angle to direction of the load travel", 480, 1680,
+     2295, 855, 60, Bg::kDefault},
     {"Label26", Kind::kCaption, "Total Force of Cyl", 480, 3600, 1335, 255, 57, Bg::kDefault},
     {"Label27", Kind::kCaption, "Angle", 2040, 3600, 1455, 255, 59, Bg::kDefault},
     {"Label29", Kind::kCaption, "Force at Angle", 4800, 3600, 1455, 255, 63, Bg::kDefault},
@@ -137,14 +146,18 @@ constexpr ControlRow kGearPumpPage[] = {
     {"Label30", Kind::kCaption, "Gear Pumps and Motors", 4200, 1320, 1815, 255, 65, Bg::kDefault},
     {"Label34", Kind::kCaption, "W", 120, 1440, 495, 255, 70, Bg::kDefault},
     {"txtW", Kind::kField, "", 720, 1440, 1095, 285, 69, Bg::kDefault},
-    {"Picture1", Kind::kPicture, "", 2160, 1440, 1575, 1815, 64, Bg::kDefault, ":/images/gear_pump.svg"},
-    {"Label31", Kind::kCaption, "1. Measure gear width, W.", 3960, 1680, 2175, 255, 66, Bg::kDefault},
+    {"Picture1", Kind::kPicture, "", 2160, 1440, 1575, 1815, 64, Bg::kDefault,
+     ":/images/gear_pump.svg"},
+    {"Label31", Kind::kCaption, "1. Measure gear width, W.", 3960, 1680, 2175, 255, 66,
+     Bg::kDefault},
     {"Label35", Kind::kCaption, "D", 240, 1920, 375, 255, 72, Bg::kDefault},
     {"txtD", Kind::kField, "", 720, 1920, 1095, 285, 71, Bg::kDefault},
-    {"Label32", Kind::kCaption, "2. Measure bore diameter of one of the gear chambers: this is D.", 3960, 2040, 2295, 615, 67, Bg::kDefault},
+    {"Label32", Kind::kCaption, "2. Measure bore diameter of one of the gear chambers: this is D.",
+     3960, 2040, 2295, 615, 67, Bg::kDefault},
     {"Label36", Kind::kCaption, "L", 120, 2400, 495, 255, 74, Bg::kDefault},
     {"txtL", Kind::kField, "", 720, 2400, 1095, 285, 73, Bg::kDefault},
-    {"Label33", Kind::kCaption, "3. Measure distance across both gear chambers: this is L.", 3960, 2640, 2175, 495, 68, Bg::kDefault},
+    {"Label33", Kind::kCaption, "3. Measure distance across both gear chambers: this is L.", 3960,
+     2640, 2175, 495, 68, Bg::kDefault},
     {"Label37", Kind::kCaption, "RPM", 120, 2880, 495, 255, 76, Bg::kDefault},
     {"txtRPMpump", Kind::kField, "", 720, 2880, 1095, 285, 75, Bg::kDefault},
     {"Label38", Kind::kCaption, "Gallons per Minute", 2280, 3480, 1455, 255, 79, Bg::kDefault},
@@ -155,8 +168,8 @@ constexpr ControlRow kGearPumpPage[] = {
 };
 
 constexpr PageLayout kHydraulicPages[] = {
-    {"SSTabHyd", 0, kPumpHorsepowerPage},   {"SSTabHyd", 1, kCylinderPage},
-    {"SSTabHyd", 2, kTorqueHorsepowerPage}, {"SSTabHyd", 3, kOilVelocityPage},
+    {"SSTabHyd", 0, kPumpHorsepowerPage},     {"SSTabHyd", 1, kCylinderPage},
+    {"SSTabHyd", 2, kTorqueHorsepowerPage},   {"SSTabHyd", 3, kOilVelocityPage},
     {"SSTabHyd", 4, kTorqueDisplacementPage}, {"SSTabHyd", 5, kAngleForcePage},
     {"SSTabHyd", 6, kGearPumpPage},
 };

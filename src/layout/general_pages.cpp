@@ -2,7 +2,7 @@
 // laid out in the window design: one row per control. Several pages repeat a
 // unit caption; each label is a control of its own.
 
-#include "app/control_layout.h"
+#include "layout/control_layout.h"
 
 namespace tallies {
 namespace {
@@ -190,13 +190,17 @@ constexpr ControlRow kWeightPage[] = {
 // Tab 1 of SSTab1, "Weight Per Length".
 constexpr ControlRow kWeightPerLengthPage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"Label78", Kind::kCaption, "kip per linear foot (klf)", 720, 1080, 1575, 255, 176, Bg::kDefault},
-    {"Label79", Kind::kCaption, "kilogram per meter (kg/m)", 2640, 1080, 1815, 255, 177, Bg::kDefault},
+    {"Label78", Kind::kCaption, "kip per linear foot (klf)", 720, 1080, 1575, 255, 176,
+     Bg::kDefault},
+    {"Label79", Kind::kCaption, "kilogram per meter (kg/m)", 2640, 1080, 1815, 255, 177,
+     Bg::kDefault},
     {"txtklf", Kind::kField, "", 720, 1320, 1095, 285, 173, Bg::kDefault},
     {"Command20", Kind::kButton, "Calc", 1920, 1320, 615, 255, 175, Bg::kDefault},
     {"txtkgm1", Kind::kField, "", 2640, 1320, 1095, 285, 174, Bg::kDefault},
-    {"Label80", Kind::kCaption, "pound per linear foot (plf)", 720, 1920, 1935, 255, 181, Bg::kDefault},
-    {"Label81", Kind::kCaption, "kilogram per meter (kg/m)", 2640, 1920, 1815, 255, 182, Bg::kDefault},
+    {"Label80", Kind::kCaption, "pound per linear foot (plf)", 720, 1920, 1935, 255, 181,
+     Bg::kDefault},
+    {"Label81", Kind::kCaption, "kilogram per meter (kg/m)", 2640, 1920, 1815, 255, 182,
+     Bg::kDefault},
     {"txtplf", Kind::kField, "", 720, 2160, 1095, 285, 178, Bg::kDefault},
     {"Command21", Kind::kButton, "Calc", 1920, 2160, 615, 255, 180, Bg::kDefault},
     {"txtkgm2", Kind::kField, "", 2640, 2160, 1095, 285, 179, Bg::kDefault},
@@ -205,23 +209,27 @@ constexpr ControlRow kWeightPerLengthPage[] = {
 // Tab 2 of SSTab1, "Per Volume (Density)".
 constexpr ControlRow kDensityPage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"Label82", Kind::kCaption, "pound per cubic foot (pcf)", 120, 1080, 1935, 255, 186, Bg::kDefault},
-    {"Label83", Kind::kCaption, "kg per cubicmeter (kg/cu m)", 2520, 1080, 2055, 255, 187, Bg::kDefault},
+    {"Label82", Kind::kCaption, "pound per cubic foot (pcf)", 120, 1080, 1935, 255, 186,
+     Bg::kDefault},
+    {"Label83", Kind::kCaption, "kg per cubicmeter (kg/cu m)", 2520, 1080, 2055, 255, 187,
+     Bg::kDefault},
     {"txtpcf", Kind::kField, "", 120, 1320, 1095, 285, 183, Bg::kDefault},
     {"Command22", Kind::kButton, "Calc", 1560, 1320, 615, 255, 185, Bg::kDefault},
     {"txtkgcum1", Kind::kField, "", 2520, 1320, 1095, 285, 184, Bg::kDefault},
-    {"Label84", Kind::kCaption, "pound per cubic yard (lb/cu yd)", 120, 1920, 2295, 255, 191, Bg::kDefault},
-    {"Label85", Kind::kCaption, "kg per cubicmeter (kg/cu m)", 2520, 1920, 2055, 255, 192, Bg::kDefault},
+    {"Label84", Kind::kCaption, "pound per cubic yard (lb/cu yd)", 120, 1920, 2295, 255, 191,
+     Bg::kDefault},
+    {"Label85", Kind::kCaption, "kg per cubicmeter (kg/cu m)", 2520, 1920, 2055, 255, 192,
+     Bg::kDefault},
     {"txtlbcuyd", Kind::kField, "", 120, 2160, 1095, 285, 188, Bg::kDefault},
     {"Command23", Kind::kButton, "Calc", 1560, 2160, 615, 255, 190, Bg::kDefault},
     {"txtkgcum2", Kind::kField, "", 2520, 2160, 1095, 285, 189, Bg::kDefault},
 };
 
 constexpr PageLayout kGeneralPages[] = {
-    {"SSTabGen", 0, kLengthPage},  {"SSTabGen", 1, kVolumePage},
-    {"SSTabGen", 2, kMassPage},    {"SSTabGen", 3, kAreaPage},
+    {"SSTabGen", 0, kLengthPage},      {"SSTabGen", 1, kVolumePage},
+    {"SSTabGen", 2, kMassPage},        {"SSTabGen", 3, kAreaPage},
     {"SSTabGen", 4, kTemperaturePage}, {"SSTabGen", 5, kThicknessPage},
-    {"SSTab1", 0, kWeightPage},    {"SSTab1", 1, kWeightPerLengthPage},
+    {"SSTab1", 0, kWeightPage},        {"SSTab1", 1, kWeightPerLengthPage},
     {"SSTab1", 2, kDensityPage},
 };
 

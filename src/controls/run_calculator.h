@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "controls/controls.h"
+#include "numeric/arithmetic_fault.h"
+
+namespace tallies {
+
+class MessageBox;
+
+// The fault report's text: "The calculation stopped: Overflow." and a line asking the user to
+// check the values and click Calc again.
+std::string FaultReportText(FaultKind kind);
+
+// Runs one calculator over a window's controls. An arithmetic fault ends it and is reported
+// through `messages`; whatever the handler wrote before the fault stays, and no exception
+// leaves here, so none can reach a toolkit's event loop. Every front-end runs its calculators
+// through this one function.
+void RunCalculator(void (*handler)(Controls&), Controls& form, MessageBox& messages);
+
+}  // namespace tallies
