@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "layout/about_layout.h"
+#include "layout/control_ids.h"
 #include "layout/control_layout.h"
 #include "layout/twips.h"
 
@@ -109,6 +110,31 @@ TEST(AboutLayout, ButtonsComeFirstInTheKeyboardOrderAndEverythingFitsTheBox) {
     EXPECT_LT(line.x1, line.x2) << line.name;
     EXPECT_LE(line.x2, kAboutClientWidth) << line.name;
   }
+}
+
+TEST(ControlIds, EveryControlHasItsOwnNumberThatLeadsBackToIt) {
+  std::set<int> ids;
+  auto check = [&](std::string_view name, int first) {
+    const int id = ControlId(name);
+    EXPECT_GE(id, first) << name;
+    EXPECT_TRUE(ids.insert(id).second) << name;
+    EXPECT_EQ(ControlName(id), name);
+  };
+  for (const ControlRow& row : WindowControls()) check(row.name, kFirstMainWindowId);
+  for (auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      for (const ControlRow& row : page.controls) check(row.name, kFirstMainWindowId);
+    }
+  }
+  for (const ControlRow& row : AboutControls()) check(row.name, kFirstAboutBoxId);
+  // Numbers stay below the About box's range and the first ones are the window's own.
+  EXPECT_LT(*ids.begin(), kFirstAboutBoxId);
+  EXPECT_EQ(ControlId("Image1"), kFirstMainWindowId);
+  EXPECT_EQ(ControlId("cmdOK"), kFirstAboutBoxId + 5);
+  EXPECT_EQ(ControlId("txtGPM") > ControlId("SSTabGen"), true);
+  EXPECT_EQ(ControlId("noSuchControl"), 0);
+  EXPECT_TRUE(ControlName(0).empty());
+  EXPECT_TRUE(ControlName(999999).empty());
 }
 
 }  // namespace
