@@ -1,11 +1,10 @@
 #include "hydraulic/angle_gear_pump_buttons.h"
 
-#include <cmath>
-
 #include "controls/field_access.h"
 #include "hydraulic/hydraulic_constants.h"
 #include "hydraulic/result_text.h"
 #include "numeric/arithmetic_fault.h"
+#include "numeric/circular.h"
 #include "numeric/single.h"
 
 // Inputs narrowed to Single are held exactly in a double, so every step below
@@ -44,8 +43,9 @@ void cmdForceAngle_Click(Controls& form) {
   const double radians = CheckPoint(angle / kDegreesPerHalfTurn * kCircleConstant);
   // The sine is narrowed before it scales the force, so 30 degrees gives exactly
   // half the force; 180 degrees leaves a tiny positive sine, since the circle
-  // constant is a little below pi.
-  const double sine = NarrowToSingle(std::sin(radians));
+  // constant is a little below pi. The program's own correctly rounded sine
+  // gives the same digits on every platform.
+  const double sine = NarrowToSingle(Sine(radians));
   const float result = NarrowToSingle(force * sine);
   form.SetCaption("lblForceAng", ResultText(form, result));
 }
