@@ -6,6 +6,9 @@
 #include <QPixmap>
 #include <QStyleFactory>
 #include <QSvgRenderer>
+#include <QWidget>
+
+#include "platform/qt/text_contrast.h"
 
 namespace tallies {
 namespace {
@@ -49,6 +52,21 @@ QColor BackgroundColor(Background background, const QPalette& palette) {
       break;
   }
   return palette.color(QPalette::Button);
+}
+
+QColor TextColorOn(Background background, const QPalette& palette) {
+  QPalette::ColorRole text = QPalette::WindowText;
+  if (background == Background::kDefault) text = QPalette::ButtonText;
+  if (background == Background::kToolTip) text = QPalette::ToolTipText;
+  return ReadableTextColour(BackgroundColor(background, palette), palette.color(text));
+}
+
+void SetColours(QWidget* widget, Background background, const QPalette& palette) {
+  QPalette own = widget->palette();
+  own.setColor(widget->backgroundRole(), BackgroundColor(background, palette));
+  own.setColor(widget->foregroundRole(), TextColorOn(background, palette));
+  widget->setPalette(own);
+  widget->setAutoFillBackground(true);
 }
 
 QIcon ApplicationIcon() {

@@ -9,6 +9,7 @@
 
 class QApplication;
 class QPalette;
+class QWidget;
 
 namespace tallies {
 
@@ -24,6 +25,13 @@ QFont LinkFont();
 
 // The colour of a background kind in the given palette (button face, tooltip).
 QColor BackgroundColor(Background background, const QPalette& palette);
+// The colour of text on a background kind: the palette's own text colour for
+// that background when it is readable there, else black or white. A designed
+// background (the grey, the light yellow) keeps its colour on a dark desktop,
+// so its text cannot simply be the desktop's.
+QColor TextColorOn(Background background, const QPalette& palette);
+// Gives a control its background kind and the text colour that goes with it.
+void SetColours(QWidget* widget, Background background, const QPalette& palette);
 
 // The pressure-gauge icon, drawn from its vector artwork at every usual size.
 QIcon ApplicationIcon();

@@ -1,14 +1,17 @@
 #include "app/frm_main.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 
 #include "app/app_look.h"
 #include "app/gauge_list.h"
 #include "app/link_label.h"
+#include "app/push_button.h"
+#include "app/result_label.h"
 #include "app/svg_picture.h"
 #include "app/tab_row.h"
 #include "app/tab_set.h"
@@ -21,6 +24,7 @@
 #include "hydraulic/hydraulic_buttons.h"
 #include "numeric/arithmetic_fault.h"
 #include "platform/message_box.h"
+#include "platform/qt/text_contrast.h"
 
 namespace tallies {
 namespace {
@@ -43,17 +47,10 @@ QStringList GaugeEntries(std::span<const GaugeRow> table) {
   return entries;
 }
 
-void SetBackground(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(widget->backgroundRole(), colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 bool TakesFocus(ControlKind kind) {
   return kind == ControlKind::kField || kind == ControlKind::kButton ||
          kind == ControlKind::kList || kind == ControlKind::kOptionButton ||
-         kind == ControlKind::kTabSet;
+         kind == ControlKind::kTabSet || kind == ControlKind::kLinkLabel;
 }
 
 }  // namespace
@@ -73,7 +70,8 @@ frmMain::frmMain(MessageBox& messages, const QLocale& locale, QWidget* parent)
                      TwipsToPixels(kMainWindowWidth), TwipsToPixels(kMainWindowHeight));
   setGeometry(client);
   setFixedSize(client.size());
-  SetBackground(this, kWindowGreyColor);
+  setAutoFillBackground(true);
+  applyColours();
 
   for (const auto& handlers :
        {HydraulicButtons(), UnitPairButtons(), TemperatureButtons(), GaugeLists()}) {
@@ -99,9 +97,6 @@ void frmMain::buildWindowControls() {
   link->setText(link->text() + ToQString(kVendorSiteName));
   link->setFont(LinkFont());
   link->setCursor(PointingHandCursor());
-  QPalette palette = link->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  link->setPalette(palette);
   connect(link, &LinkLabel::clicked, this, &frmMain::Label3_Click);
 
   auto* hydraulic = control<QRadioButton>("optHyd");
@@ -119,9 +114,9 @@ void frmMain::buildWindowControls() {
 TabSet* frmMain::buildTabSet(const TabSetLayout& layout, const ControlRow& place, QWidget* parent) {
   QStringList captions;
   for (std::string_view caption : layout.captions) captions << ToQString(caption);
-  auto* set = new TabSet(captions, layout.tabsPerRow, BackgroundColor(layout.background, palette()),
-                         ToPixels(place), parent);
+  auto* set = new TabSet(captions, layout.tabsPerRow, ToPixels(place), parent);
   set->setObjectName(ToQString(layout.name));
+  colour(set, layout.background);
   set->setPageBuilder([this, name = layout.name](int tab) { buildPage(name, tab); });
   m_controls.emplace(std::string(layout.name), set);
   m_ordered.push_back(set);
@@ -170,17 +165,12 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::kCaption:
     case ControlKind::kResult: {
-      auto* label = new QLabel(text, parent);
+      auto* label = row.kind == ControlKind::kResult ? new ResultLabel(parent) : new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
+      label->setText(text);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       label->setWordWrap(row.height > kOneLineHeight);
-      if (row.kind == ControlKind::kResult) {
-        // A result can be selected with the mouse and copied, but takes no
-        // keyboard focus: the keyboard order runs over fields and buttons only.
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setFocusPolicy(Qt::NoFocus);
-      }
-      SetBackground(label, BackgroundColor(row.background, palette()));
+      colour(label, row.background);
       widget = label;
       break;
     }
@@ -188,7 +178,7 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       widget = new QLineEdit(parent);
       break;
     case ControlKind::kButton: {
-      auto* button = new QPushButton(text, parent);
+      auto* button = new PushButton(text, parent);
       button->setAutoDefault(false);  // Enter in a field starts nothing
       widget = button;
       break;
@@ -207,13 +197,14 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       auto* link = new LinkLabel(text, parent);
       link->setTextFormat(Qt::PlainText);
       link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      SetBackground(link, BackgroundColor(row.background, palette()));
+      // The link's caption is black, as designed, on the window's grey.
+      colour(link, row.background, QColor(Qt::black));
       widget = link;
       break;
     }
     case ControlKind::kOptionButton:
       widget = new QRadioButton(text, parent);
-      SetBackground(widget, BackgroundColor(row.background, palette()));
+      colour(widget, row.background);
       break;
     case ControlKind::kTabSet:
       for (const TabSetLayout& layout : TabSets()) {
@@ -264,6 +255,43 @@ void frmMain::linkCaptions(std::span<const ControlRow> rows) {
       if (row.kind == ControlKind::kList) widget->setAccessibleName(label->text());
     }
   }
+}
+
+// The window's colours follow the desktop's palette wherever the design does
+// not fix them, with every text colour readable on its background; the
+// designed backgrounds (the grey, the light yellow, the tooltip colour, the
+// button face) keep their colours and bring their text colours with them.
+void frmMain::applyColours() {
+  const QPalette desktop = ReadablePalette(QApplication::palette());
+  QPalette own = desktop;
+  own.setColor(QPalette::Window, kWindowGreyColor);
+  own.setColor(QPalette::WindowText, TextColorOn(Background::kWindowGrey, desktop));
+  setPalette(own);
+  for (const Coloured& entry : m_coloured) {
+    SetColours(entry.widget, entry.background, desktop);
+    if (entry.text.isValid()) {
+      QPalette fixed = entry.widget->palette();
+      fixed.setColor(entry.widget->foregroundRole(), entry.text);
+      entry.widget->setPalette(fixed);
+    }
+  }
+}
+
+void frmMain::colour(QWidget* widget, Background background, const QColor& text) {
+  m_coloured.push_back({widget, background, text});
+  SetColours(widget, background, ReadablePalette(QApplication::palette()));
+  if (text.isValid()) {
+    QPalette fixed = widget->palette();
+    fixed.setColor(widget->foregroundRole(), text);
+    widget->setPalette(fixed);
+  }
+}
+
+// A desktop that changes its palette while the program runs (a switch to a
+// dark theme) gets every designed background's text colour chosen anew.
+void frmMain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange) applyColours();
+  QWidget::changeEvent(event);
 }
 
 // Connects a calculator's button or list to its handler.
@@ -319,7 +347,12 @@ std::string frmMain::Text(std::string_view name) const {
 }
 
 void frmMain::SetText(std::string_view name, std::string_view text) {
-  if (auto* field = qobject_cast<QLineEdit*>(control(name))) field->setText(ToQString(text));
+  if (auto* field = qobject_cast<QLineEdit*>(control(name))) {
+    field->setText(ToQString(text));
+    // A field shows a written text from its first character: left with the
+    // cursor at its end, a long result would scroll and show only its tail.
+    field->setCursorPosition(0);
+  }
 }
 
 void frmMain::SetCaption(std::string_view name, std::string_view caption) {

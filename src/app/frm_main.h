@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLocale>
 #include <QWidget>
 #include <functional>
@@ -7,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "layout/control_layout.h"
 #include "controls/controls.h"
+#include "layout/control_layout.h"
 
 namespace tallies {
 
@@ -63,7 +64,20 @@ class frmMain : public QWidget, public Controls {
   // the handler wrote before the fault stays, and no exception leaves here.
   void Run(void (*handler)(Controls&));
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // A control with a designed background, and the text colour fixed for it
+  // (invalid: the one readable there).
+  struct Coloured {
+    QWidget* widget;
+    Background background;
+    QColor text;
+  };
+
+  void applyColours();
+  void colour(QWidget* widget, Background background, const QColor& text = {});
   void buildWindowControls();
   TabSet* buildTabSet(const TabSetLayout& layout, const ControlRow& place, QWidget* parent);
   void buildPage(std::string_view tabSet, int tab);
@@ -84,6 +98,7 @@ class frmMain : public QWidget, public Controls {
   std::vector<QWidget*> m_ordered;
   std::vector<std::pair<int, QWidget*>> m_tabOrders;
   std::vector<QWidget*> m_focusOrder;
+  std::vector<Coloured> m_coloured;
   std::function<void()> m_aboutAction;
   std::function<void()> m_linkAction;
 };

@@ -3,10 +3,10 @@
 
 #include <QApplication>
 
+#include "about/qt/about_actions.h"
 #include "app/app_look.h"
 #include "app/frm_main.h"
 #include "app/screenshot.h"
-#include "about/qt/about_actions.h"
 #include "platform/qt/qt_modal_message_box.h"
 
 int main(int argc, char* argv[]) {
@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral("1.2.0"));
   QApplication::setDesktopFileName(QStringLiteral("org.example.Tallies"));
   tallies::ApplyApplicationLook(app);
+  tallies::ScreenshotPaletteOnRequest();
 
   tallies::QtModalMessageBox messages;
   tallies::frmMain window(messages);

@@ -5,9 +5,17 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/desktop_palettes.h"
 #include "app/frm_main.h"
 
 namespace tallies {
+
+void ScreenshotPaletteOnRequest() {
+  if (qEnvironmentVariable("TALLIES_SCREENSHOT").isEmpty()) return;
+  const QString palette = qEnvironmentVariable("TALLIES_SCREENSHOT_PALETTE");
+  if (palette == QStringLiteral("dark")) QApplication::setPalette(DarkDesktopPalette());
+  if (palette == QStringLiteral("light")) QApplication::setPalette(LightDesktopPalette());
+}
 
 void ScreenshotOnRequest(frmMain& window) {
   const QString path = qEnvironmentVariable("TALLIES_SCREENSHOT");

@@ -10,4 +10,10 @@ class frmMain;
 // first. Without the variable nothing happens.
 void ScreenshotOnRequest(frmMain& window);
 
+// For pictures of the window on a light or a dark desktop: with
+// TALLIES_SCREENSHOT set, TALLIES_SCREENSHOT_PALETTE=dark (or light) gives the
+// program that desktop's palette, as its theme would. Call before the window
+// is built. Without both variables the desktop's own palette stays.
+void ScreenshotPaletteOnRequest();
+
 }  // namespace tallies

@@ -4,6 +4,9 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
+#include "app/tab_row_accessible.h"
+#include "platform/qt/text_contrast.h"
+
 namespace tallies {
 namespace {
 
@@ -18,13 +21,26 @@ TabRow::TabRow(QWidget* parent) : QTabBar(parent) {
   setExpanding(false);
   setUsesScrollButtons(false);
   setElideMode(Qt::ElideNone);
-  setFocusPolicy(Qt::StrongFocus);
+  setFocusPolicy(Qt::NoFocus);
+  TabRowAccessible::Install();
 }
 
 void TabRow::setActive(bool active) {
   if (m_active == active) return;
   m_active = active;
+  // Only the row of the current tab is a stop of the keyboard order; the
+  // arrow keys move within it, Ctrl+Tab across the rows.
+  setFocusPolicy(active ? Qt::StrongFocus : Qt::NoFocus);
   update();
+}
+
+void TabRow::chooseTab(int index) {
+  if (index >= 0 && index < count()) emit tabChosen(index);
+}
+
+QColor TabRow::captionColor() const {
+  return ReadableTextColour(palette().color(QPalette::Window),
+                            palette().color(QPalette::WindowText));
 }
 
 void TabRow::setTabSize(QSize size) {
@@ -56,7 +72,7 @@ void TabRow::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_TabBarTabShape, option);
 
     const bool selected = option.state & QStyle::State_Selected;
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(captionColor());
     QFont font = painter.font();
     font.setBold(false);
     painter.setFont(font);

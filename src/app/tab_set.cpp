@@ -1,7 +1,10 @@
 #include "app/tab_set.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "app/tab_row.h"
 
@@ -13,13 +16,9 @@ int RowHeight(const QFontMetrics& metrics) { return 2 * metrics.lineSpacing() + 
 
 }  // namespace
 
-TabSet::TabSet(const QStringList& captions, int tabsPerRow, const QColor& background,
-               const QRect& geometry, QWidget* parent)
+TabSet::TabSet(const QStringList& captions, int tabsPerRow, const QRect& geometry, QWidget* parent)
     : QWidget(parent), m_tabsPerRow(tabsPerRow) {
   setGeometry(geometry);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, background);
-  setPalette(pal);
   setAutoFillBackground(true);
 
   for (int i = 0; i < captions.size(); ++i) {
@@ -35,11 +34,14 @@ TabSet::TabSet(const QStringList& captions, int tabsPerRow, const QColor& backgr
     }
     const int first = r * tabsPerRow;
     // A click on any tab, also on the one its row already marks as current,
-    // and the arrow keys within a row choose that tab.
-    connect(row, &QTabBar::tabBarClicked, this,
-            [this, first](int index) { if (index >= 0) setCurrentIndex(first + index); });
-    connect(row, &QTabBar::currentChanged, this,
-            [this, first](int index) { if (index >= 0) setCurrentIndex(first + index); });
+    // the arrow keys within a row and assistive technology's "press" on any
+    // tab choose that tab.
+    auto choose = [this, first](int index) {
+      if (index >= 0) setCurrentIndex(first + index);
+    };
+    connect(row, &QTabBar::tabBarClicked, this, choose);
+    connect(row, &QTabBar::currentChanged, this, choose);
+    connect(row, &TabRow::tabChosen, this, choose);
     m_rows.push_back(row);
   }
   m_rows.front()->setActive(true);
@@ -58,20 +60,56 @@ int TabSet::stripHeight() const {
 
 void TabSet::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == m_current) return;
+  const int previous = m_current;
+  // The keyboard focus stays on the tab strip when the current tab moves to
+  // another row.
+  const bool stripHadFocus =
+      std::any_of(m_rows.begin(), m_rows.end(), [](TabRow* row) { return row->hasFocus(); });
   m_pages[static_cast<std::size_t>(m_current)]->setVisible(false);
   m_current = index;
   if (m_pageBuilder) m_pageBuilder(index);
   m_pages[static_cast<std::size_t>(index)]->setVisible(true);
   for (std::size_t r = 0; r < m_rows.size(); ++r) {
     const bool active = static_cast<int>(r) == rowOf(index);
-    m_rows[r]->setActive(active);
     if (active) {
       QSignalBlocker block(m_rows[r]);
       m_rows[r]->setCurrentIndex(index % m_tabsPerRow);
     }
+    m_rows[r]->setActive(active);
   }
   layoutRows();
+  if (stripHadFocus) activeRow()->setFocus(Qt::TabFocusReason);
+  reportSelection(previous);
+  reportSelection(index);
   emit currentChanged(index);
+}
+
+// Tells assistive technology that a tab was selected or lost its selection.
+void TabSet::reportSelection(int index) {
+  if (!QAccessible::isActive()) return;
+  QAccessible::State changed;
+  changed.selected = true;
+  QAccessibleStateChangeEvent event(m_rows.at(static_cast<std::size_t>(rowOf(index))), changed);
+  event.setChild(index % m_tabsPerRow);
+  QAccessible::updateAccessibility(&event);
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab step through every tab of the set, across its
+// rows and round from the last to the first, wherever in the tab set the
+// focus is (a nested tab set answers first for its own controls). The focus
+// moves to the tab strip, as the page it was on is hidden.
+void TabSet::keyPressEvent(QKeyEvent* event) {
+  const bool control = event->modifiers() & Qt::ControlModifier;
+  const bool backwards = event->key() == Qt::Key_Backtab ||
+                         (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier));
+  if (!control || (event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  const int step = backwards ? count() - 1 : 1;
+  setCurrentIndex((m_current + step) % count());
+  activeRow()->setFocus(Qt::TabFocusReason);
+  event->accept();
 }
 
 void TabSet::layoutRows() {
@@ -82,9 +120,8 @@ void TabSet::layoutRows() {
   const int activeRow = rowOf(m_current);
   int line = 0;
   for (std::size_t r = 0; r < m_rows.size(); ++r) {
-    const int lineOfRow = static_cast<int>(r) == activeRow
-                              ? static_cast<int>(m_rows.size()) - 1
-                              : line++;
+    const int lineOfRow =
+        static_cast<int>(r) == activeRow ? static_cast<int>(m_rows.size()) - 1 : line++;
     m_rows[r]->setTabSize(QSize(tabWidth, rowHeight));
     m_rows[r]->setGeometry(0, lineOfRow * rowHeight, tabWidth * m_rows[r]->count(), rowHeight);
   }

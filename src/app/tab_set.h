@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -14,13 +13,14 @@ class TabRow;
 // own tab widget has only one. Each tab owns a page that covers the whole tab
 // set, tab strip included, so controls are placed relative to the tab set's
 // top-left corner; the rows of tabs stay above the pages. Each row is a
-// QTabBar, so assistive technology sees every tab as a page tab.
+// QTabBar, whose tabs assistive technology sees as page tabs of one set:
+// exactly one of them selected, each one pressable.
 class TabSet : public QWidget {
   Q_OBJECT
 
  public:
-  TabSet(const QStringList& captions, int tabsPerRow, const QColor& background,
-         const QRect& geometry, QWidget* parent);
+  // The pages show the tab set's background: its palette's window colour.
+  TabSet(const QStringList& captions, int tabsPerRow, const QRect& geometry, QWidget* parent);
 
   int count() const { return static_cast<int>(m_pages.size()); }
   int currentIndex() const { return m_current; }
@@ -47,12 +47,14 @@ class TabSet : public QWidget {
   void currentChanged(int index);
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void layoutRows();
+  void reportSelection(int index);
 
   int m_tabsPerRow;
   int m_current = 0;

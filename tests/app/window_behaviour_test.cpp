@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "layout/control_layout.h"
 #include "app/gauge_list.h"
 #include "app/tab_row.h"
 #include "app/tab_set.h"
+#include "layout/control_layout.h"
 #include "window_fixture.h"
 
 namespace tallies::testing {
@@ -164,9 +164,9 @@ TEST_F(WindowBehaviour, FocusOrderFollowsTheNumbers) {
     EXPECT_GE(numberOf[owner], previous) << owner->objectName().toStdString();
     previous = numberOf[owner];
   }
-  // Only the 76 fields, 41 buttons, 2 lists, 2 options and 5 rows of tabs
-  // take the focus; labels and pictures do not.
-  EXPECT_EQ(window().focusOrder().size(), 76u + 41u + 2u + 2u + 5u);
+  // Only the 76 fields, 41 buttons, 2 lists, 2 options, the link and the 5
+  // rows of tabs take their places in the order; other labels and pictures do not.
+  EXPECT_EQ(window().focusOrder().size(), 76u + 41u + 2u + 2u + 1u + 5u);
 }
 
 TEST_F(WindowBehaviour, TabKeyRunsRightToLeftOnThePumpPage) {
@@ -200,7 +200,8 @@ TEST_F(WindowBehaviour, EnterInAFieldStartsNothing) {
   EXPECT_EQ(text("lblHP"), "");
   for (QWidget* widget : window().controls()) {
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
-      EXPECT_FALSE(button->isDefault() || button->autoDefault()) << widget->objectName().toStdString();
+      EXPECT_FALSE(button->isDefault() || button->autoDefault())
+          << widget->objectName().toStdString();
     }
   }
 }

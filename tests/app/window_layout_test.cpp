@@ -11,11 +11,11 @@
 #include <QStyle>
 #include <set>
 
-#include "layout/control_layout.h"
 #include "app/link_label.h"
 #include "app/svg_picture.h"
 #include "app/tab_row.h"
 #include "app/tab_set.h"
+#include "layout/control_layout.h"
 #include "window_fixture.h"
 
 namespace tallies::testing {
@@ -85,8 +85,8 @@ TEST_F(WindowLayout, EveryCaptionFitsItsRectangle) {
       if (label->text().isEmpty()) continue;
       const QRect box = label->contentsRect();
       if (label->wordWrap()) {
-        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 10000),
-                                                  Qt::TextWordWrap, label->text());
+        const QRect needed =
+            metrics.boundingRect(QRect(0, 0, box.width(), 10000), Qt::TextWordWrap, label->text());
         EXPECT_LE(needed.width(), box.width()) << name.toStdString();
         EXPECT_LE(needed.height(), box.height()) << name.toStdString();
       } else {
@@ -162,7 +162,8 @@ TEST_F(WindowLayout, ControlsStandWhereTheDesignPutsThem) {
       {"txtGPM", {16, 202, 49, 19}, ""},
       {"cmdHP", {224, 202, 57, 17}, "Calc"},
       {"Label15", {24, 104, 281, 17}, "Cylinder Area  -  Force  -  Speed"},
-      {"Label28", {32, 112, 153, 57},
+      {"Label28",
+       {32, 112, 153, 57},
        "Effective force of a cylinder working at an angle to direction of the load travel"},
       {"Picture1", {144, 96, 105, 121}, nullptr},
       {"Combo2", {232, 168, 89, 21}, "Select Gauge"},
@@ -271,10 +272,17 @@ TEST_F(WindowLayout, FieldsAreNamedByTheirCaptions) {
     const char* caption;
   };
   const Expected buddies[] = {
-      {"txtGPM", "Gallons Per Minute"}, {"txtPSI", "PSI"},        {"txtDIA", "Diameter of Cylinder"},
-      {"txtArea2", "Area"},             {"txtW", "W"},            {"txtRPMpump", "RPM"},
-      {"txtKelvin1", "Kelvin (K)"},     {"txt11", "liter"},       {"txtgal1", "gallon U.S. (gal)"},
-      {"Combo1", "Sheet Metal Thickness"}, {"txtkgcum2", "kg per cubicmeter (kg/cu m)"},
+      {"txtGPM", "Gallons Per Minute"},
+      {"txtPSI", "PSI"},
+      {"txtDIA", "Diameter of Cylinder"},
+      {"txtArea2", "Area"},
+      {"txtW", "W"},
+      {"txtRPMpump", "RPM"},
+      {"txtKelvin1", "Kelvin (K)"},
+      {"txt11", "liter"},
+      {"txtgal1", "gallon U.S. (gal)"},
+      {"Combo1", "Sheet Metal Thickness"},
+      {"txtkgcum2", "kg per cubicmeter (kg/cu m)"},
   };
   for (const Expected& b : buddies) {
     QWidget* widget = window().control(b.control);
@@ -294,8 +302,8 @@ TEST_F(WindowLayout, FieldsAreNamedByTheirCaptions) {
     }
   }
   const Expected descriptions[] = {
-      {"lblHP", "Horsepower Required"},   {"lblCylSpeed", "Cyl. Speed (ft./sec.)"},
-      {"lblKelvin1", "Kelvin (K)"},       {"lblFahrenheit2", "Fahrenheit (F)"},
+      {"lblHP", "Horsepower Required"},     {"lblCylSpeed", "Cyl. Speed (ft./sec.)"},
+      {"lblKelvin1", "Kelvin (K)"},         {"lblFahrenheit2", "Fahrenheit (F)"},
       {"lblGPMpump", "Gallons per Minute"}, {"lblWireGauge", "Wire Gauge Thickness"},
   };
   for (const Expected& d : descriptions) {
@@ -305,21 +313,27 @@ TEST_F(WindowLayout, FieldsAreNamedByTheirCaptions) {
   // Every field and list has its caption.
   for (QWidget* widget : window().controls()) {
     if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget)) {
-      EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)
-                       ->relations(QAccessible::Label)
-                       .isEmpty())
+      EXPECT_FALSE(
+          QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label).isEmpty())
           << widget->objectName().toStdString();
     }
   }
 }
 
-TEST_F(WindowLayout, ResultsAreSelectableButTakeNoFocus) {
+// A result takes the focus from a click, so that the keyboard can select and
+// copy it, but is no stop of the Tab key.
+TEST_F(WindowLayout, ResultsAreSelectableButNoTabStop) {
+  int results = 0;
   for (QWidget* widget : window().controls()) {
     auto* label = qobject_cast<QLabel*>(widget);
-    if (!label || label->palette().color(label->backgroundRole()) != QColor(255, 255, 192)) continue;
-    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
+    if (!label || label->palette().color(label->backgroundRole()) != QColor(255, 255, 192))
+      continue;
+    EXPECT_EQ(label->focusPolicy(), Qt::ClickFocus) << label->objectName().toStdString();
     EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    ++results;
   }
+  EXPECT_EQ(results, 17);
 }
 
 }  // namespace
