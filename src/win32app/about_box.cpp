@@ -1,0 +1,234 @@
+#include "win32app/about_box.h"
+
+#include <algorithm>
+#include <string>
+
+#include "about/about_texts.h"
+#include "about/start_sys_info.h"
+#include "config/app_config.h"
+#include "layout/about_layout.h"
+#include "layout/control_ids.h"
+#include "resource_ids.h"
+#include "win32app/core/dpi_scale.h"
+#include "win32app/system_dpi.h"
+#include "win32app/top_level_windows.h"
+#include "win32app/win32_platform.h"
+#include "win32app/win32_text.h"
+
+namespace tallies {
+namespace {
+
+// A fixed dialog frame with a title and a close box: no minimise or maximise box, no resizing.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// Where the box first opens, in twips from the screen's corner.
+constexpr int kFirstLeft = 3000;
+constexpr int kFirstTop = 3000;
+
+RECT ToRect(const PixelRect& place) {
+  return {place.left, place.top, place.left + place.width, place.top + place.height};
+}
+
+}  // namespace
+
+AboutBox* AboutBox::s_current = nullptr;
+
+void AboutBox::RegisterClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &AboutBox::Proc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+}
+
+void AboutBox::Show(HINSTANCE instance) {
+  if (!s_current) s_current = new AboutBox(instance);
+  ShowWindow(s_current->m_window, SW_SHOW);
+  SetForegroundWindow(s_current->m_window);
+  BringWindowToTop(s_current->m_window);
+}
+
+HWND AboutBox::Current() { return s_current ? s_current->m_window : nullptr; }
+
+AboutBox::AboutBox(HINSTANCE instance) : m_instance(instance) {
+  const int dpi = SystemDpi::ForSystem();
+  const PixelRect client =
+      TwipsToDevicePixels(kFirstLeft, kFirstTop, kAboutClientWidth, kAboutClientHeight, dpi);
+  const RECT frame = SystemDpi::WindowRectFor(ToRect(client), kStyle, kExStyle, dpi);
+  // No owner: the box has its own place among the desktop's windows and outlives the main one.
+  CreateWindowExW(kExStyle, kClassName, Wide(kAboutInitialCaption).c_str(), kStyle, frame.left,
+                  frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                  instance, this);
+  Build();
+  Place(SystemDpi::ForWindow(m_window));
+  // Loading replaces the window definition's texts before the box is first drawn.
+  Form_Load();
+  SetFocus(Control("cmdOK"));
+  TopLevelWindows::Opened();
+}
+
+void AboutBox::Build() {
+  std::vector<const ControlRow*> rows;
+  for (const ControlRow& row : AboutControls()) rows.push_back(&row);
+  // Child windows in keyboard order, which the dialog manager follows: OK first.
+  std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
+    return a->tabOrder < b->tabOrder;
+  });
+  for (const ControlRow* row : rows) {
+    std::string text(row->text);
+    if (row->name == "lblDescription") text = AboutDescriptionText();
+    if (row->name == "lblDisclaimer") text = AboutDisclaimerText();
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    const wchar_t* className = WC_STATICW;
+    if (row->kind == ControlKind::kButton) {
+      className = WC_BUTTONW;
+      style |= WS_TABSTOP | (row->name == "cmdOK" ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    } else if (row->kind == ControlKind::kPicture) {
+      style |= SS_OWNERDRAW;
+    } else {
+      style |= SS_NOPREFIX | SS_LEFT;
+    }
+    CreateWindowExW(0, className, Wide(text).c_str(), style, 0, 0, 0, 0, m_window,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row->name))), m_instance,
+                    nullptr);
+  }
+}
+
+void AboutBox::Place(int dpi) {
+  m_look = std::make_unique<AppLook>(dpi);
+  if (m_icon) DestroyIcon(m_icon);
+  const int iconSize = ScaleForDpi(kAboutIconPixels, dpi);
+  m_icon = static_cast<HICON>(
+      LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_TALLIES), IMAGE_ICON, iconSize, iconSize, 0));
+  for (const ControlRow& row : AboutControls()) {
+    PixelRect place = TwipsToDevicePixels(row.left, row.top, row.width, row.height, dpi);
+    // The picture box sizes itself to its picture.
+    if (row.kind == ControlKind::kPicture) place.width = place.height = iconSize;
+    HWND control = Control(row.name);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_look->ControlFont()), FALSE);
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void AboutBox::Form_Load() {
+  SetWindowTextUtf8(m_window, AboutCaption());
+  SetWindowTextUtf8(Control("lblVersion"), AboutVersionText());
+  SetWindowTextUtf8(Control("lblTitle"), kApplicationTitle);
+}
+
+HWND AboutBox::Control(std::string_view name) const {
+  return GetDlgItem(m_window, ControlId(name));
+}
+
+void AboutBox::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(m_window, &paint);
+  const int dpi = m_look->Dpi();
+  // The etched separator: a grey line and, one pixel lower, a white one.
+  for (const AboutLine& line : AboutLines()) {
+    const int x1 = ScaleForDpi(TwipsToPixels(line.x1), dpi);
+    const int x2 = ScaleForDpi(TwipsToPixels(line.x2), dpi);
+    const int y = ScaleForDpi(TwipsToPixels(line.y), dpi);
+    const RECT rect{x1, y, x2, y + ScaleForDpi(line.thickness, dpi)};
+    HBRUSH brush = CreateSolidBrush(RGB(line.red, line.green, line.blue));
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+  }
+  EndPaint(m_window, &paint);
+}
+
+void AboutBox::cmdOK_Click() { DestroyWindow(m_window); }
+
+void AboutBox::cmdSysInfo_Click() {
+  Win32Platform platform(m_window);
+  // The launcher reports its own failures; nothing may escape into the message loop.
+  try {
+    StartSysInfo(platform.SysInfo());
+  } catch (...) {
+  }
+}
+
+LRESULT CALLBACK AboutBox::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<AboutBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->m_window = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      // Esc (IDCANCEL from the dialog manager) closes the box as OK does.
+      if (id == ControlId("cmdOK") || id == IDCANCEL) {
+        cmdOK_Click();
+      } else if (id == ControlId("cmdSysInfo") && HIWORD(wParam) == BN_CLICKED) {
+        cmdSysInfo_Click();
+      }
+      return 0;
+    }
+    case DM_GETDEFID: {
+      // Enter presses the button that has the focus, and OK otherwise.
+      HWND focus = GetFocus();
+      if (focus == Control("cmdSysInfo")) return MAKELRESULT(ControlId("cmdSysInfo"), DC_HASDEFID);
+      return MAKELRESULT(ControlId("cmdOK"), DC_HASDEFID);
+    }
+    case WM_DRAWITEM: {
+      const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      FillRect(draw->hDC, &draw->rcItem, GetSysColorBrush(COLOR_BTNFACE));
+      DrawIconEx(draw->hDC, draw->rcItem.left, draw->rcItem.top, m_icon,
+                 draw->rcItem.right - draw->rcItem.left, draw->rcItem.bottom - draw->rcItem.top, 0,
+                 nullptr, DI_NORMAL);
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<LRESULT>(
+          AppLook::Prepare(reinterpret_cast<HDC>(wParam), Background::kDefault));
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ACTIVATE:
+      // The focus comes back to where it was when the box is activated again.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(m_window, focus)) m_lastFocus = focus;
+      } else {
+        SetFocus(m_lastFocus ? m_lastFocus : Control("cmdOK"));
+        return 0;
+      }
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      Place(HIWORD(wParam));
+      return 0;
+    }
+    case WM_DESTROY:
+      // The box's state goes with it; the next showing builds it anew.
+      s_current = nullptr;
+      if (m_icon) DestroyIcon(m_icon);
+      TopLevelWindows::Closed();
+      return 0;
+    case WM_NCDESTROY: {
+      HWND window = m_window;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      delete this;
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+  }
+  return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+}  // namespace tallies

@@ -1,0 +1,90 @@
+#include "win32app/app_look.h"
+
+#include "win32app/core/dpi_scale.h"
+
+namespace tallies {
+namespace {
+
+// Every control's face: the system's message font at the design's 8 points.
+constexpr int kControlPoints = 8;
+
+Rgb FromColorRef(COLORREF colour) {
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+LOGFONTW MessageFont(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  LOGFONTW font{};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    font = metrics.lfMessageFont;
+  } else {
+    lstrcpynW(font.lfFaceName, L"MS Shell Dlg 2", LF_FACESIZE);
+  }
+  font.lfHeight = FontHeightForDpi(kControlPoints, dpi);
+  font.lfWidth = 0;
+  font.lfWeight = FW_NORMAL;
+  font.lfItalic = FALSE;
+  font.lfUnderline = FALSE;
+  font.lfQuality = CLEARTYPE_QUALITY;
+  return font;
+}
+
+int Index(Background background) { return static_cast<int>(background); }
+
+}  // namespace
+
+COLORREF ToColorRef(Rgb colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+AppLook::AppLook(int dpi) : m_dpi(dpi) {
+  LOGFONTW font = MessageFont(dpi);
+  m_controlFont = CreateFontIndirectW(&font);
+  font.lfWeight = FW_BOLD;
+  font.lfUnderline = TRUE;
+  m_linkFont = CreateFontIndirectW(&font);
+}
+
+AppLook::~AppLook() {
+  DeleteObject(m_controlFont);
+  DeleteObject(m_linkFont);
+}
+
+Rgb AppLook::BackgroundColour(Background background) {
+  switch (background) {
+    case Background::kWindowGrey:
+      return kWindowGrey;
+    case Background::kToolTip:
+      return FromColorRef(GetSysColor(COLOR_INFOBK));
+    case Background::kResult:
+      return kResultYellow;
+    case Background::kDefault:
+      break;
+  }
+  return FromColorRef(GetSysColor(COLOR_BTNFACE));
+}
+
+HBRUSH AppLook::BackgroundBrush(Background background) {
+  static HBRUSH brushes[4] = {};
+  HBRUSH& brush = brushes[Index(background)];
+  if (!brush) brush = CreateSolidBrush(ToColorRef(BackgroundColour(background)));
+  return brush;
+}
+
+COLORREF AppLook::TextColour(Background background) {
+  // The system's own pairs where the system chose the background; black on the designed ones.
+  // Either way the colour is checked against its background and replaced when unreadable (a
+  // high-contrast scheme may pair a dark button face with the designed grey's black).
+  Rgb preferred{0, 0, 0};
+  if (background == Background::kToolTip) preferred = FromColorRef(GetSysColor(COLOR_INFOTEXT));
+  if (background == Background::kDefault) preferred = FromColorRef(GetSysColor(COLOR_BTNTEXT));
+  return ToColorRef(ReadableTextColour(BackgroundColour(background), preferred));
+}
+
+HBRUSH AppLook::Prepare(HDC dc, Background background) {
+  SetTextColor(dc, TextColour(background));
+  SetBkColor(dc, ToColorRef(BackgroundColour(background)));
+  SetBkMode(dc, OPAQUE);
+  return BackgroundBrush(background);
+}
+
+}  // namespace tallies

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "layout/control_layout.h"
+#include "win32app/core/text_contrast.h"
+#include "win32app/windows_headers.h"
+
+namespace tallies {
+
+// The window's grey and the results' light yellow.
+inline constexpr Rgb kWindowGrey{224, 224, 224};
+inline constexpr Rgb kResultYellow{255, 255, 192};
+
+// Fonts, colours and brushes of the window layer at one DPI: the system's message font at
+// 8 points for every control, and the link label's bold, underlined face. Made anew when the
+// window moves to a monitor of another DPI.
+class AppLook {
+ public:
+  explicit AppLook(int dpi);
+  ~AppLook();
+  AppLook(const AppLook&) = delete;
+  AppLook& operator=(const AppLook&) = delete;
+
+  int Dpi() const { return m_dpi; }
+  HFONT ControlFont() const { return m_controlFont; }
+  HFONT LinkFont() const { return m_linkFont; }
+
+  // A background kind's colour and brush, and a text colour readable on it.
+  static Rgb BackgroundColour(Background background);
+  // The brushes live as long as the program: every window and page paints with them.
+  static HBRUSH BackgroundBrush(Background background);
+  static COLORREF TextColour(Background background);
+
+  // Prepares a control's device context for drawing on its background (the answer to the
+  // WM_CTLCOLOR messages): text and background colours set, the brush to fill with returned.
+  static HBRUSH Prepare(HDC dc, Background background);
+
+ private:
+  int m_dpi;
+  HFONT m_controlFont = nullptr;
+  HFONT m_linkFont = nullptr;
+};
+
+COLORREF ToColorRef(Rgb colour);
+
+}  // namespace tallies

@@ -1,0 +1,225 @@
+#include "win32app/main_window.h"
+
+#include <algorithm>
+
+#include "config/app_config.h"
+#include "conversions/temperatures.h"
+#include "conversions/unit_pairs.h"
+#include "gauges/gauge_lists.h"
+#include "hydraulic/hydraulic_buttons.h"
+#include "layout/control_ids.h"
+#include "resource_ids.h"
+#include "win32app/control_factory.h"
+#include "win32app/core/dpi_scale.h"
+#include "win32app/core/focus_order.h"
+#include "win32app/system_dpi.h"
+#include "win32app/top_level_windows.h"
+#include "win32app/win32_text.h"
+
+namespace tallies {
+namespace {
+
+// A fixed single border: title bar with a close box, no minimise or maximise box, no resizing.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+
+// Entries a gauge list shows at once when it drops down.
+constexpr int kVisibleListEntries = 12;
+
+std::string UserDecimalSeparator() {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) <= 1) return ".";
+  return Narrow(separator);
+}
+
+// The client rectangle of the window's first position on a monitor of `dpi`.
+RECT FirstClientRect(int dpi) {
+  const PixelRect place = TwipsToDevicePixels(kMainWindowLeft, kMainWindowTop, kMainWindowWidth,
+                                              kMainWindowHeight, dpi);
+  return {place.left, place.top, place.left + place.width, place.top + place.height};
+}
+
+}  // namespace
+
+void MainWindow::RegisterClass(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &MainWindow::Proc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
+  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TALLIES),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kWindowGrey);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+}
+
+MainWindow::MainWindow(HINSTANCE instance)
+    : m_instance(instance), m_decimalSeparator(UserDecimalSeparator()) {
+  for (const auto& handlers :
+       {HydraulicButtons(), UnitPairButtons(), TemperatureButtons(), GaugeLists()}) {
+    for (const ButtonHandler& entry : handlers) m_handlers.emplace(entry.control, entry.handler);
+  }
+  const int dpi = SystemDpi::ForSystem();
+  const RECT frame =
+      SystemDpi::WindowRectFor(FirstClientRect(dpi), kWindowStyle, kWindowExStyle, dpi);
+  const std::wstring title = Wide(std::string(kVendorSiteName) + " - Hydraulic Calculations");
+  CreateWindowExW(kWindowExStyle, kClassName, title.c_str(), kWindowStyle, frame.left, frame.top,
+                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                  this);
+  m_messages = Win32MessageBox(m_window);
+  Build();
+  // The window may have opened on a monitor of another DPI than the primary one.
+  const int windowDpi = SystemDpi::ForWindow(m_window);
+  if (windowDpi != dpi) {
+    const RECT adjusted = SystemDpi::WindowRectFor(FirstClientRect(windowDpi), kWindowStyle,
+                                                   kWindowExStyle, windowDpi);
+    SetWindowPos(m_window, nullptr, adjusted.left, adjusted.top, adjusted.right - adjusted.left,
+                 adjusted.bottom - adjusted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ApplyLook(windowDpi);
+  // The window opens in the hydraulic view, the focus on its tab set.
+  SwitchView(true);
+  m_lastFocus = TabSetNamed("SSTabHyd")->Window();
+  TopLevelWindows::Opened();
+}
+
+MainWindow::~MainWindow() {
+  if (m_window) {
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+    DestroyWindow(m_window);
+  }
+}
+
+void MainWindow::Build() {
+  BuildRows(WindowControls(), m_window, nullptr);
+  // The link's caption is completed with the site's name.
+  const Item* link = Find("Label3");
+  SetWindowTextUtf8(link->window, std::string(link->row->text) + std::string(kVendorSiteName));
+  for (auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      TabSet* holder = TabSetNamed(page.tabSet);
+      BuildRows(page.controls, holder->Page(page.tab), holder);
+    }
+  }
+  std::vector<HWND> order;
+  for (const ControlRow* row : MainWindowFocusOrder()) {
+    if (const Item* item = Find(row->name)) order.push_back(item->window);
+  }
+  m_focus.SetOrder(std::move(order));
+}
+
+// Builds the controls of one table on `parent`, in keyboard order, so the order of the child
+// windows (which the dialog manager follows) is the keyboard order as well.
+void MainWindow::BuildRows(std::span<const ControlRow> rows, HWND parent, TabSet* holder) {
+  std::vector<const ControlRow*> ordered;
+  for (const ControlRow& row : rows) ordered.push_back(&row);
+  std::stable_sort(ordered.begin(), ordered.end(), [](const ControlRow* a, const ControlRow* b) {
+    return a->tabOrder < b->tabOrder;
+  });
+  for (const ControlRow* row : ordered) {
+    const int id = ControlId(row->name);
+    HWND window = nullptr;
+    if (row->kind == ControlKind::kTabSet) {
+      for (const TabSetLayout& layout : TabSets()) {
+        if (layout.name != row->name) continue;
+        m_tabSets.push_back(std::make_unique<TabSet>(layout, id, parent, m_instance));
+        window = m_tabSets.back()->Window();
+      }
+    } else {
+      window = ControlFactory::Create(*row, id, parent, m_instance);
+    }
+    if (window) m_items.push_back({row, window, holder});
+  }
+}
+
+void MainWindow::ApplyLook(int dpi) {
+  m_look = std::make_unique<AppLook>(dpi);
+  m_artwork.clear();
+  for (const Item& item : m_items) {
+    if (item.row->kind == ControlKind::kPicture) {
+      m_artwork.emplace(item.row->name, std::make_unique<Artwork>(item.row->asset, dpi));
+    }
+  }
+  // A tab set is always listed before the controls of its pages, so its pages are placed
+  // before anything is put on them.
+  for (const Item& item : m_items) PlaceItem(item);
+  InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void MainWindow::PlaceItem(const Item& item) {
+  const ControlRow& row = *item.row;
+  const int dpi = m_look->Dpi();
+  PixelRect place = TwipsToDevicePixels(row.left, row.top, row.width, row.height, dpi);
+  if (item.holder) {
+    place.left -= item.holder->PageOrigin().x;
+    place.top -= item.holder->PageOrigin().y;
+  }
+  const RECT rect{place.left, place.top, place.left + place.width, place.top + place.height};
+  if (row.kind == ControlKind::kTabSet) {
+    FindTabSet(item.window)->Place(rect, m_look->ControlFont(), dpi);
+    return;
+  }
+  HFONT font = row.kind == ControlKind::kLinkLabel ? m_look->LinkFont() : m_look->ControlFont();
+  SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  int height = place.height;
+  if (row.kind == ControlKind::kList) {
+    // A combo box's height includes its drop-down part; the design's is the closed list's.
+    const auto entryHeight = static_cast<int>(SendMessageW(item.window, CB_GETITEMHEIGHT, 0, 0));
+    height += kVisibleListEntries * entryHeight + 2;
+  }
+  SetWindowPos(item.window, nullptr, place.left, place.top, place.width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+const MainWindow::Item* MainWindow::Find(std::string_view name) const {
+  for (const Item& item : m_items) {
+    if (item.row->name == name) return &item;
+  }
+  return nullptr;
+}
+
+const MainWindow::Item* MainWindow::FindById(int id) const {
+  for (const Item& item : m_items) {
+    if (GetDlgCtrlID(item.window) == id) return &item;
+  }
+  return nullptr;
+}
+
+TabSet* MainWindow::FindTabSet(HWND window) const {
+  for (const auto& set : m_tabSets) {
+    if (set->Window() == window) return set.get();
+  }
+  return nullptr;
+}
+
+TabSet* MainWindow::TabSetNamed(std::string_view name) const {
+  for (const auto& set : m_tabSets) {
+    if (set->Layout().name == name) return set.get();
+  }
+  return nullptr;
+}
+
+std::string MainWindow::Text(std::string_view control) const {
+  const Item* item = Find(control);
+  return item ? WindowText(item->window) : std::string();
+}
+
+void MainWindow::SetText(std::string_view control, std::string_view text) {
+  const Item* item = Find(control);
+  if (item && item->row->kind == ControlKind::kField) SetWindowTextUtf8(item->window, text);
+}
+
+void MainWindow::SetCaption(std::string_view control, std::string_view caption) {
+  const Item* item = Find(control);
+  if (!item) return;
+  const ControlKind kind = item->row->kind;
+  if (kind == ControlKind::kCaption || kind == ControlKind::kResult ||
+      kind == ControlKind::kLinkLabel) {
+    SetWindowTextUtf8(item->window, caption);
+  }
+}
+
+}  // namespace tallies

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/controls.h"
+#include "layout/control_layout.h"
+#include "platform/win32/win32_message_box.h"
+#include "win32app/app_look.h"
+#include "win32app/artwork.h"
+#include "win32app/focus_cycle.h"
+#include "win32app/tab_set.h"
+#include "win32app/windows_headers.h"
+
+namespace tallies {
+
+// frmMain on Windows: banner, link label, About button, the two view options and the three
+// tab sets with every page, each control built from the layout tables with the control ID of
+// its name. It is the Controls that every calculator works through.
+class MainWindow : public Controls {
+ public:
+  // The window class, which a test driver looks for.
+  static constexpr wchar_t kClassName[] = L"frmMain";
+
+  static void RegisterClass(HINSTANCE instance);
+  // Creates the window at its first position, in the hydraulic view; not yet shown.
+  explicit MainWindow(HINSTANCE instance);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  HWND Window() const { return m_window; }
+  const FocusCycle& Focus() const { return m_focus; }
+
+  // Controls
+  std::string Text(std::string_view control) const override;
+  void SetText(std::string_view control, std::string_view text) override;
+  void SetCaption(std::string_view control, std::string_view caption) override;
+  std::string DecimalSeparator() const override { return m_decimalSeparator; }
+
+  // The view switch and the window's own buttons.
+  void optHyd_Click();
+  void optGen_Click();
+  void cmdAbout_Click();
+  void Label3_Click();
+
+ private:
+  // One control of the window and the tab set whose page holds it (none on the window itself).
+  struct Item {
+    const ControlRow* row;
+    HWND window;
+    TabSet* holder;
+  };
+
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Build();
+  void BuildRows(std::span<const ControlRow> rows, HWND parent, TabSet* holder);
+  void ApplyLook(int dpi);
+  void PlaceItem(const Item& item);
+  const Item* Find(std::string_view name) const;
+  const Item* FindById(int id) const;
+  TabSet* FindTabSet(HWND window) const;
+  TabSet* TabSetNamed(std::string_view name) const;
+  void SwitchView(bool hydraulic);
+
+  bool OnCommand(int id, int code);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnColour(HDC dc, HWND control);
+
+  HINSTANCE m_instance;
+  HWND m_window = nullptr;
+  std::unique_ptr<AppLook> m_look;
+  Win32MessageBox m_messages;
+  std::string m_decimalSeparator;
+  std::vector<Item> m_items;
+  std::vector<std::unique_ptr<TabSet>> m_tabSets;
+  std::map<std::string_view, std::unique_ptr<Artwork>, std::less<>> m_artwork;
+  std::map<std::string_view, void (*)(Controls&), std::less<>> m_handlers;
+  FocusCycle m_focus;
+  HWND m_lastFocus = nullptr;
+};
+
+}  // namespace tallies

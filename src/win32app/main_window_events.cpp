@@ -1,0 +1,190 @@
+// The main window's messages: clicks, list choices, tab changes, colours, drawing, focus and
+// the DPI of the monitor.
+
+#include "about/web_link.h"
+#include "controls/run_calculator.h"
+#include "win32app/about_box.h"
+#include "win32app/main_window.h"
+#include "win32app/top_level_windows.h"
+#include "win32app/win32_platform.h"
+#include "win32app/win32_text.h"
+
+namespace tallies {
+
+LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->m_window = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
+      break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->code == TCN_SELCHANGE) {
+        if (TabSet* set = FindTabSet(header->hwndFrom)) set->SyncToSelection();
+        return 0;
+      }
+      break;
+    }
+    case WM_DRAWITEM:
+      if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case DM_GETDEFID: {
+      // No button is the window's default: Enter presses a button only when it has the focus,
+      // and in a field it starts nothing.
+      HWND focus = GetFocus();
+      if (focus && IsChild(m_window, focus) &&
+          (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+      }
+      return 0;
+    }
+    case WM_NEXTDLGCTL:
+      // The dialog manager's request to move the focus (the arrow keys in the option pair).
+      if (LOWORD(lParam)) {
+        SetFocus(reinterpret_cast<HWND>(wParam));
+      }
+      return 0;
+    case WM_ACTIVATE:
+      // The focus comes back to where it was when the window is activated again.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(m_window, focus)) m_lastFocus = focus;
+      } else if (m_lastFocus && IsWindow(m_lastFocus) && IsWindowVisible(m_lastFocus)) {
+        SetFocus(m_lastFocus);
+        return 0;
+      }
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyLook(HIWORD(wParam));
+      return 0;
+    }
+    case WM_DESTROY:
+      TopLevelWindows::Closed();
+      return 0;
+    case WM_NCDESTROY: {
+      HWND window = m_window;
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      m_window = nullptr;
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
+  }
+  return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+bool MainWindow::OnCommand(int id, int code) {
+  const Item* item = FindById(id);
+  if (!item) return false;
+  const ControlRow& row = *item->row;
+  switch (row.kind) {
+    case ControlKind::kButton:
+      if (code != BN_CLICKED) return false;
+      if (row.name == "cmdAbout") {
+        cmdAbout_Click();
+      } else if (auto handler = m_handlers.find(row.name); handler != m_handlers.end()) {
+        RunCalculator(handler->second, *this, m_messages);
+      }
+      return true;
+    case ControlKind::kOptionButton:
+      if (code != BN_CLICKED) return false;
+      if (row.name == "optHyd") optHyd_Click();
+      if (row.name == "optGen") optGen_Click();
+      return true;
+    case ControlKind::kList: {
+      // Only the choice of an entry runs the list's handler, never typing into its text part.
+      if (code != CBN_SELCHANGE) return false;
+      const auto chosen = SendMessageW(item->window, CB_GETCURSEL, 0, 0);
+      if (chosen == CB_ERR) return true;
+      // The text part takes the chosen entry only after this notification; the handler reads
+      // the entry, so it is put there first.
+      const auto length = SendMessageW(item->window, CB_GETLBTEXTLEN, chosen, 0);
+      std::wstring entry(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+      SendMessageW(item->window, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(entry.data()));
+      SetWindowTextW(item->window, entry.c_str());
+      if (auto handler = m_handlers.find(row.name); handler != m_handlers.end()) {
+        RunCalculator(handler->second, *this, m_messages);
+      }
+      return true;
+    }
+    case ControlKind::kLinkLabel:
+      if (code != STN_CLICKED) return false;
+      Label3_Click();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool MainWindow::OnDrawItem(const DRAWITEMSTRUCT& draw) {
+  if (draw.CtlType == ODT_TAB) {
+    TabSet::DrawTab(draw);
+    return true;
+  }
+  if (draw.CtlType != ODT_STATIC) return false;
+  const Item* item = FindById(static_cast<int>(draw.CtlID));
+  if (!item) return false;
+  FillRect(draw.hDC, &draw.rcItem, AppLook::BackgroundBrush(item->row->background));
+  const auto art = m_artwork.find(item->row->name);
+  if (art == m_artwork.end() || !art->second->Loaded()) return true;
+  RECT target = draw.rcItem;
+  if (item->row->name != "Image1") {
+    // A drawing is shown at its own size from the corner of its box; the banner fills its box.
+    const SIZE size = art->second->DesignSize();
+    target.right = target.left + MulDiv(size.cx, m_look->Dpi(), 96);
+    target.bottom = target.top + MulDiv(size.cy, m_look->Dpi(), 96);
+  }
+  art->second->Draw(draw.hDC, target);
+  return true;
+}
+
+LRESULT MainWindow::OnColour(HDC dc, HWND control) {
+  for (const Item& item : m_items) {
+    if (item.window == control) {
+      return reinterpret_cast<LRESULT>(AppLook::Prepare(dc, item.row->background));
+    }
+  }
+  return DefWindowProcW(m_window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                        reinterpret_cast<LPARAM>(control));
+}
+
+void MainWindow::SwitchView(bool hydraulic) {
+  Button_SetCheck(Find("optHyd")->window, hydraulic ? BST_CHECKED : BST_UNCHECKED);
+  Button_SetCheck(Find("optGen")->window, hydraulic ? BST_UNCHECKED : BST_CHECKED);
+  // The tab set coming into view is shown before the other is hidden, so the window never
+  // shows neither.
+  TabSetNamed(hydraulic ? "SSTabHyd" : "SSTabGen")->SetShown(true);
+  TabSetNamed(hydraulic ? "SSTabGen" : "SSTabHyd")->SetShown(false);
+}
+
+void MainWindow::optHyd_Click() { SwitchView(true); }
+
+void MainWindow::optGen_Click() { SwitchView(false); }
+
+void MainWindow::cmdAbout_Click() { AboutBox::Show(m_instance); }
+
+void MainWindow::Label3_Click() {
+  Win32Platform platform(m_window);
+  // The handler reports its own failures; nothing may escape into the message loop.
+  try {
+    tallies::Label3_Click(platform.WebLink());
+  } catch (...) {
+  }
+}
+
+}  // namespace tallies
