@@ -1,0 +1,93 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallies::gui {
+
+using Milliseconds = std::chrono::milliseconds;
+
+// Drives a running tallies.exe from another process, through window messages only, the way a
+// user's clicks and typing reach it. Controls are found by their control ID, ControlId(name);
+// every wait polls in small steps and gives up after a bounded time, so a program that hangs
+// fails a test instead of stopping the run.
+class AppDriver {
+ public:
+  // Starts the program and waits for its main window. Returns nullptr, with the reason in
+  // `error`, when it cannot be started or shows no main window in time.
+  static std::unique_ptr<AppDriver> Start(std::string& error);
+  ~AppDriver();
+  AppDriver(const AppDriver&) = delete;
+  AppDriver& operator=(const AppDriver&) = delete;
+
+  HWND mainWindow() const { return m_main; }
+  bool IsRunning() const;
+  // Waits for the process to end; true when it did.
+  bool WaitForExit(Milliseconds timeout) const;
+
+  // Top-level windows of the program of this window class (and, when given, this title).
+  std::vector<HWND> TopLevelWindows(const wchar_t* className, const wchar_t* title = nullptr) const;
+  HWND WaitForTopLevel(const wchar_t* className, const wchar_t* title, Milliseconds timeout) const;
+  static bool WaitUntilGone(HWND window, Milliseconds timeout);
+
+  // The named control of the main window (nullptr when the window has none).
+  HWND Control(std::string_view name);
+  // Every descendant of `top` by control ID; the parts a combo box makes for itself (its edit
+  // field carries ID 1001) are left out.
+  static std::multimap<int, HWND> WindowsById(HWND top);
+  static std::vector<HWND> WindowsWithId(HWND top, int id);
+  static HWND FindIn(HWND top, std::string_view name);
+
+  static std::string TextOf(HWND window);
+  static std::string ClassOf(HWND window);
+  std::string Text(std::string_view name);
+  bool SetText(std::string_view name, std::string_view text);
+  bool IsVisible(std::string_view name);
+  bool IsChecked(std::string_view name);
+
+  // BM_CLICK, waiting until the handler has run. False when the control is missing or the
+  // handler did not return in time (for example because it opened a message box).
+  bool Click(std::string_view name);
+  static bool ClickWindow(HWND button);
+  // BM_CLICK without waiting, for a click that is to open a message box.
+  bool PostClick(std::string_view name);
+
+  // Tab sets: select a tab as a click on it would (TCM_SETCURFOCUS), read the current one.
+  bool SelectTab(std::string_view tabSet, int index);
+  int CurrentTab(std::string_view tabSet);
+  int TabCount(std::string_view tabSet);
+  std::string TabCaption(std::string_view tabSet, int index);
+  // Shows a page: the view option of its tab set, the tab holding a nested tab set, the tab.
+  bool ShowPage(std::string_view tabSet, int index);
+
+  // Gauge lists: choose an entry as the drop-down part reports it (CB_SETCURSEL, then
+  // CBN_SELCHANGE to the list's parent); type into the text part as keystrokes would.
+  bool ChooseListEntry(std::string_view list, std::string_view entry);
+  bool TypeIntoList(std::string_view list, std::string_view text);
+  int ListSelection(std::string_view list);
+  int ListCount(std::string_view list);
+  std::string ListEntry(std::string_view list, int index);
+
+  // Message boxes of the program: "#32770" windows titled "Tallies".
+  HWND WaitForMessageBox(Milliseconds timeout) const;
+  static std::string MessageBoxText(HWND box);
+  static std::vector<std::string> VisibleButtonTexts(HWND box);
+  static bool CloseMessageBox(HWND box);
+  // Closes whatever message boxes and About boxes are open; returns how many there were.
+  int CloseDialogs();
+
+ private:
+  AppDriver(HANDLE process, DWORD processId, HWND main);
+  HWND m_main;
+  HANDLE m_process;
+  DWORD m_processId;
+  std::map<int, HWND> m_found;
+};
+
+}  // namespace tallies::gui
