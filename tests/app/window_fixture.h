@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/frm_main.h"
+#include "app/tab_set.h"
 #include "support/recording_message_box.h"
 
 namespace tallies::testing {
@@ -42,6 +43,27 @@ class WindowTest : public ::testing::Test {
     ASSERT_NE(b, nullptr) << button;
     ASSERT_TRUE(b->isVisible()) << button << " is not on the shown page";
     QTest::mouseClick(b, Qt::LeftButton);
+  }
+
+  // Brings a control's page (and view) on the screen, whichever it is on.
+  void reveal(std::string_view name) {
+    QWidget* widget = m_window->control(name);
+    ASSERT_NE(widget, nullptr) << name;
+    std::vector<std::pair<TabSet*, int>> pages;
+    for (QWidget* w = widget; w && w != m_window.get(); w = w->parentWidget()) {
+      auto* set = qobject_cast<TabSet*>(w->parentWidget());
+      if (!set) continue;
+      for (int i = 0; i < set->count(); ++i) {
+        if (set->page(i) == w) pages.emplace_back(set, i);
+      }
+    }
+    if (!pages.empty() && pages.back().first->objectName() == QStringLiteral("SSTabGen")) {
+      m_window->optGen_Click();
+    } else {
+      m_window->optHyd_Click();
+    }
+    for (auto it = pages.rbegin(); it != pages.rend(); ++it) it->first->setCurrentIndex(it->second);
+    ASSERT_TRUE(widget->isVisible()) << name;
   }
 
   QString text(std::string_view control) { return QString::fromStdString(m_window->Text(control)); }

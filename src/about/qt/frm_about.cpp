@@ -1,6 +1,8 @@
 #include "about/qt/frm_about.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QIcon>
@@ -16,6 +18,7 @@
 #include "about/start_sys_info.h"
 #include "config/app_config.h"
 #include "layout/about_layout.h"
+#include "platform/qt/text_contrast.h"
 
 namespace tallies {
 
@@ -97,6 +100,7 @@ void frmAbout::BuildControls() {
   setFixedSize(Pixels(kAboutClientWidth), Pixels(kAboutClientHeight));
   setFont(QFont(QString::fromLatin1(kFontFamily), kFontPointSize));
   setWindowTitle(Text(kAboutInitialCaption));
+  applyColours();
 
   auto* picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -129,6 +133,15 @@ void frmAbout::BuildControls() {
 
   // Loading replaces the window definition's texts before the box is first drawn.
   Form_Load();
+}
+
+// The box takes the desktop's colours, each text colour readable on its
+// background even where the desktop theme's own pair is not.
+void frmAbout::applyColours() { setPalette(ReadablePalette(QApplication::palette())); }
+
+void frmAbout::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange) applyColours();
+  QDialog::changeEvent(event);
 }
 
 void frmAbout::Form_Load() {

@@ -22,8 +22,12 @@ class frmAbout : public QDialog {
   // The box working through the given platform (which must outlive it), for tests.
   explicit frmAbout(const SysInfoPlatform& platform);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void BuildControls();
+  void applyColours();
   void Form_Load();
   void cmdOK_Click();
   void cmdSysInfo_Click();

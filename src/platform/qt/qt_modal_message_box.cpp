@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "config/app_config.h"
+#include "platform/qt/text_contrast.h"
 
 namespace tallies {
 
@@ -24,6 +25,9 @@ void QtModalMessageBox::Show(std::string_view text) {
                   m_parent.data());
   // A failure description is shown as it stands, never read as markup.
   box.setTextFormat(Qt::PlainText);
+  // Readable on every desktop palette, even where the theme's own text and
+  // background colours clash.
+  box.setPalette(ReadablePalette(box.palette()));
   box.exec();
 }
 
