@@ -7,7 +7,8 @@ class frmMain;
 // For the build scripts and the README's pictures: when TALLIES_SCREENSHOT
 // names a PNG file, the window is drawn into it once it is on the screen and
 // the program ends. TALLIES_SCREENSHOT_VIEW=general shows the general view
-// first. Without the variable nothing happens.
+// first; TALLIES_SCREENSHOT_SAMPLE=1 works out a sample problem on the page
+// shown. Without the variable nothing happens.
 void ScreenshotOnRequest(frmMain& window);
 
 // For pictures of the window on a light or a dark desktop: with
