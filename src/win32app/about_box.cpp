@@ -19,7 +19,7 @@ namespace tallies {
 namespace {
 
 // A fixed dialog frame with a title and a close box: no minimise or maximise box, no resizing.
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // Where the box first opens, in twips from the screen's corner.
 constexpr int kFirstLeft = 3000;
@@ -40,7 +40,7 @@ void AboutBox::RegisterClass(HINSTANCE instance) {
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kDefault);
   windowClass.lpszClassName = kClassName;
   RegisterClassExW(&windowClass);
 }
@@ -48,6 +48,7 @@ void AboutBox::RegisterClass(HINSTANCE instance) {
 void AboutBox::Show(HINSTANCE instance) {
   if (!s_current) s_current = new AboutBox(instance);
   ShowWindow(s_current->m_window, SW_SHOW);
+  UpdateWindow(s_current->m_window);
   SetForegroundWindow(s_current->m_window);
   BringWindowToTop(s_current->m_window);
 }
@@ -67,7 +68,6 @@ AboutBox::AboutBox(HINSTANCE instance) : m_instance(instance) {
   Place(SystemDpi::ForWindow(m_window));
   // Loading replaces the window definition's texts before the box is first drawn.
   Form_Load();
-  SetFocus(Control("cmdOK"));
   TopLevelWindows::Opened();
 }
 
