@@ -21,9 +21,22 @@ namespace {
 // A fixed dialog frame with a title and a close box: no minimise or maximise box, no resizing.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-// Where the box first opens, in twips from the screen's corner.
-constexpr int kFirstLeft = 3000;
-constexpr int kFirstTop = 3000;
+// Where the box first opens, in twips from the screen's corner: beside the main window (client
+// area from 2490 to 9375 twips across), at the height of its top, so it hides none of it.
+constexpr int kFirstLeft = 9600;
+constexpr int kFirstTop = 1935;
+
+// The frame moved into the work area of its monitor, should it stand out of it.
+RECT KeptOnScreen(RECT frame) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor)) return frame;
+  const RECT& work = monitor.rcWork;
+  const LONG dx = std::max(work.left - frame.left, std::min(0L, work.right - frame.right));
+  const LONG dy = std::max(work.top - frame.top, std::min(0L, work.bottom - frame.bottom));
+  OffsetRect(&frame, dx, dy);
+  return frame;
+}
 
 RECT ToRect(const PixelRect& place) {
   return {place.left, place.top, place.left + place.width, place.top + place.height};
@@ -59,7 +72,7 @@ AboutBox::AboutBox(HINSTANCE instance) : m_instance(instance) {
   const int dpi = SystemDpi::ForSystem();
   const PixelRect client =
       TwipsToDevicePixels(kFirstLeft, kFirstTop, kAboutClientWidth, kAboutClientHeight, dpi);
-  const RECT frame = SystemDpi::WindowRectFor(ToRect(client), kStyle, kExStyle, dpi);
+  const RECT frame = KeptOnScreen(SystemDpi::WindowRectFor(ToRect(client), kStyle, kExStyle, dpi));
   // No owner: the box has its own place among the desktop's windows and outlives the main one.
   CreateWindowExW(kExStyle, kClassName, Wide(kAboutInitialCaption).c_str(), kStyle, frame.left,
                   frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
