@@ -20,10 +20,19 @@ bool TryStartSysInfo(const SysInfoPlatform& platform) {
                      path)) {
       return false;
     }
+    // An empty folder text (an empty string, or a value of another type, which leaves the path
+    // empty) would make the tool's name a path at the root of the current drive, a folder any
+    // user may write to: a program planted there must never be started.
+    if (path.empty()) {
+      return false;
+    }
     if (!platform.files.Exists(path + std::string(kSysInfoProgram))) {
       return false;
     }
     path += kSysInfoProgram;
+  } else if (path.empty()) {
+    // An empty registered path names no program; it is not handed to the system to interpret.
+    return false;
   }
   platform.starter.Start(path, kShowNormal);
   return true;

@@ -22,8 +22,8 @@ inline constexpr std::string_view kSysInfoUnavailable =
     "System Information Is Unavailable At This Time";
 
 // Finds the system-information tool in the registry and starts it without waiting. Every failure
-// (neither location readable, no tool in the registered folder, a start that fails) ends in the
-// one message kSysInfoUnavailable.
+// (neither location readable, a location that reads as empty text, no tool in the registered
+// folder, a start that fails) ends in the one message kSysInfoUnavailable.
 void StartSysInfo(const SysInfoPlatform& platform);
 
 }  // namespace tallies

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -119,19 +120,49 @@ TEST_F(StartSysInfoTest, EmptyFirstValueReachesTheTrapWithoutTryingTheSecondKey)
   EXPECT_EQ(m_messages.messages(), std::vector<std::string>{kUnavailable});
 }
 
-TEST_F(StartSysInfoTest, FirstValueOfAnotherTypeStartsAnEmptyPathAndFails) {
-  m_registry.Put(kPathKey, "PATH", 2, {'C', ':', 0});
+// A location that reads as empty text (an empty string, or a value of another type, which leaves
+// the path empty) names no program: nothing is looked for or started, least of all the tool's
+// name at the root of the current drive.
+struct EmptyValueCase {
+  const char* name;
+  bool folderKey;  // the second location, else the first
+  std::uint32_t type;
+  std::vector<std::uint8_t> bytes;
+};
+
+class StartSysInfoEmptyValueTest : public StartSysInfoTest,
+                                   public ::testing::WithParamInterface<EmptyValueCase> {};
+
+TEST_P(StartSysInfoEmptyValueTest, ShowsTheMessageAndNeitherLooksForNorStartsAnything) {
+  const EmptyValueCase& c = GetParam();
+  if (c.folderKey) {
+    m_registry.Put(kFolderKey, "MSINFO", c.type, c.bytes);
+  } else {
+    m_registry.Put(kPathKey, "PATH", c.type, c.bytes);
+  }
+  // A tool planted at the root of the drive, under every spelling the join could give.
+  m_files.PutFile("\\MSINFO32.EXE");
+  m_starter.AddProgram("\\MSINFO32.EXE");
+  m_starter.AddProgram("");
   Run();
-  EXPECT_EQ(StartedPaths(), std::vector<std::string>{""});
+  EXPECT_TRUE(m_files.log().empty());
+  EXPECT_TRUE(m_starter.attempts().empty());
   EXPECT_EQ(m_messages.messages(), std::vector<std::string>{kUnavailable});
+  // A first location that reads as empty still counts as read: the second is not consulted.
+  EXPECT_EQ(OpenedKeys(), c.folderKey ? (std::vector<std::string>{kPathKey, kFolderKey})
+                                      : std::vector<std::string>{kPathKey});
 }
 
-TEST_F(StartSysInfoTest, SecondValueOfAnotherTypeLooksInTheRootFolder) {
-  m_registry.Put(kFolderKey, "MSINFO", 3, {1, 2, 3});
-  Run();
-  EXPECT_EQ(m_files.log(), std::vector<std::string>{"exists \\MSINFO32.EXE"});
-  EXPECT_EQ(m_messages.messages(), std::vector<std::string>{kUnavailable});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Values, StartSysInfoEmptyValueTest,
+    ::testing::Values(EmptyValueCase{"FirstEmptyString", false, kRegistryString, {0}},
+                      EmptyValueCase{"FirstExpandableString", false, 2, {'C', ':', 0}},
+                      EmptyValueCase{"FirstBinary", false, 3, {1, 2, 3}},
+                      EmptyValueCase{"SecondEmptyString", true, kRegistryString, {0}},
+                      EmptyValueCase{"SecondExpandableString", true, 2, {'C', ':', 0}},
+                      EmptyValueCase{"SecondBinary", true, 3, {1, 2, 3}},
+                      EmptyValueCase{"SecondMultiString", true, 7, {'C', ':', 0, 0}}),
+    [](const ::testing::TestParamInfo<EmptyValueCase>& info) { return info.param.name; });
 
 TEST_F(StartSysInfoTest, SecondKeyWithoutItsValueShowsTheMessage) {
   m_registry.PutKey(kFolderKey);
