@@ -91,7 +91,12 @@ double LastDecimalPlace(double k) {
   const std::size_t point = text.find('.');
   const int fractionDigits = point == std::string_view::npos ? 0 : static_cast<int>(e - point - 1);
   const int exponent = std::stoi(std::string(text.substr(e + 1)));
-  return std::pow(10.0, exponent - fractionDigits);
+  // Read back from its text rather than through std::pow: a negative power of ten from pow is
+  // not correctly rounded everywhere (MinGW's is several units in the last place off).
+  const std::string place = "1e" + std::to_string(exponent - fractionDigits);
+  double value = 0;
+  std::from_chars(place.data(), place.data() + place.size(), value);
+  return value;
 }
 
 TEST(LastDecimalPlace, FollowsTheDigitsWritten) {
