@@ -9,6 +9,11 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgte
                 fonts-liberation desktop-file-utils appstream dpkg-dev file)
 # To show the window on a machine without a display.
 RUN_PACKAGES=(xvfb xauth)
+# The Windows build and its tests under Wine: the MinGW-w64 cross compiler, 64-bit Wine,
+# GoogleTest's sources, Xvfb for the window tests, the tools that render the Windows program's
+# artwork (rsvg-convert, icotool), and unzip to check the zip package.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 googletest xvfb xauth librsvg2-bin
+                  icoutils unzip cmake ninja-build)
 
 # Installs the packages that are not installed yet (through sudo when not root).
 ensure_packages() {
