@@ -3,6 +3,28 @@
 #   cpack --config build/release/CPackConfig.cmake -B build/release
 #
 # writes build/release/tallies_<version>_<architecture>.deb, installing under /usr.
+#
+# On Windows, the zip package made by CPack from the install rules of src/win32app:
+#
+#   cpack -G ZIP --config build/windows/CPackConfig.cmake -B build/windows
+#
+# writes build/windows/tallies-<version>-win64.zip, holding tallies.exe (linked statically, it
+# needs no DLL) and README.txt in one folder of the same name.
+if(WIN32)
+  configure_file(${PROJECT_SOURCE_DIR}/assets/windows/README.txt.in
+                 ${PROJECT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_NAME tallies)
+  set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+  set(CPACK_PACKAGE_VENDOR "Tallies Home")
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+  set(CPACK_PACKAGE_FILE_NAME tallies-${PROJECT_VERSION}-win64)
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+  return()
+endif()
+
 if(NOT TALLIES_BUILD_APP OR NOT UNIX OR APPLE OR CMAKE_CROSSCOMPILING)
   return()
 endif()
