@@ -14,6 +14,7 @@
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
+#include "win32app/window_proc.h"
 
 namespace tallies {
 namespace {
@@ -49,7 +50,7 @@ AboutBox* AboutBox::s_current = nullptr;
 void AboutBox::RegisterClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &AboutBox::Proc;
+  windowClass.lpfnWndProc = &ForwardToOwner<AboutBox>;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -165,17 +166,6 @@ void AboutBox::cmdSysInfo_Click() {
     StartSysInfo(platform.SysInfo());
   } catch (...) {
   }
-}
-
-LRESULT CALLBACK AboutBox::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<AboutBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->m_window = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
 }
 
 LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

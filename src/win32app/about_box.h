@@ -23,7 +23,8 @@ class AboutBox {
 
  private:
   explicit AboutBox(HINSTANCE instance);
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  template <typename Owner>
+  friend LRESULT CALLBACK ForwardToOwner(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Build();
   void Form_Load();

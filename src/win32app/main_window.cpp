@@ -15,6 +15,7 @@
 #include "win32app/system_dpi.h"
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_text.h"
+#include "win32app/window_proc.h"
 
 namespace tallies {
 namespace {
@@ -44,7 +45,7 @@ RECT FirstClientRect(int dpi) {
 void MainWindow::RegisterClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &MainWindow::Proc;
+  windowClass.lpfnWndProc = &ForwardToOwner<MainWindow>;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
   windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TALLIES),
