@@ -211,10 +211,7 @@ LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      SystemDpi::MoveToSuggestedRect(m_window, lParam);
       Place(HIWORD(wParam));
       return 0;
     }

@@ -5,6 +5,7 @@
 #include "controls/run_calculator.h"
 #include "win32app/about_box.h"
 #include "win32app/main_window.h"
+#include "win32app/system_dpi.h"
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
@@ -57,10 +58,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      SystemDpi::MoveToSuggestedRect(m_window, lParam);
       ApplyLook(HIWORD(wParam));
       return 0;
     }

@@ -50,4 +50,10 @@ RECT SystemDpi::WindowRectFor(RECT client, DWORD style, DWORD exStyle, int dpi) 
   return client;
 }
 
+void SystemDpi::MoveToSuggestedRect(HWND window, LPARAM suggestedRect) {
+  const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
+  SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace tallies

@@ -13,6 +13,9 @@ class SystemDpi {
   static int ForSystem();
   // The window rectangle around `client` for a window of these styles at `dpi`.
   static RECT WindowRectFor(RECT client, DWORD style, DWORD exStyle, int dpi);
+  // Answers WM_DPICHANGED's placement: moves and sizes the window to the rectangle the system
+  // suggests in the message's lParam, keeping its z-order and activation.
+  static void MoveToSuggestedRect(HWND window, LPARAM suggestedRect);
 };
 
 }  // namespace tallies

@@ -63,13 +63,13 @@ QLabel* MakeLabel(QWidget* parent, std::string_view name, const QString& text, b
 }
 
 // A horizontal line of the separator.
-void MakeLine(QWidget* parent, const AboutLine& spec) {
+void MakeLine(QWidget* parent, const AboutLine& design) {
   auto* line = new QWidget(parent);
-  line->setObjectName(Text(spec.name));
-  line->setGeometry(Pixels(spec.x1), Pixels(spec.y), Pixels(spec.x2) - Pixels(spec.x1),
-                    spec.thickness);
+  line->setObjectName(Text(design.name));
+  line->setGeometry(Pixels(design.x1), Pixels(design.y), Pixels(design.x2) - Pixels(design.x1),
+                    design.thickness);
   QPalette palette = line->palette();
-  palette.setColor(QPalette::Window, QColor(spec.red, spec.green, spec.blue));
+  palette.setColor(QPalette::Window, QColor(design.red, design.green, design.blue));
   line->setPalette(palette);
   line->setAutoFillBackground(true);
 }
