@@ -1,7 +1,7 @@
 #pragma once
 
 #include "layout/control_layout.h"
-#include "win32app/core/text_contrast.h"
+#include "layout/text_contrast.h"
 #include "win32app/windows_headers.h"
 
 namespace tallies {

@@ -1,30 +1,23 @@
 #pragma once
 
-#include <windows.h>
-
 #include <string>
 #include <string_view>
 
+#include "win32app/core/wide_text.h"
+
 namespace tallies::gui {
 
-// The driver speaks UTF-8 like the rest of the program; the window messages carry UTF-16.
+// The driver speaks UTF-8 like the rest of the program; the window messages carry UTF-16, which
+// is what wchar_t holds on Windows. The conversion is the window layer's own.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 inline std::wstring Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
+  const std::u16string wide = Utf8ToUtf16(text);
+  return {wide.begin(), wide.end()};
 }
 
 inline std::string Narrow(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                      nullptr, nullptr);
-  return narrow;
+  return Utf16ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
 }  // namespace tallies::gui

@@ -2,39 +2,28 @@
 
 #include <QColor>
 #include <QPalette>
-#include <algorithm>
-#include <cmath>
+
+#include "layout/text_contrast.h"
 
 namespace tallies {
 
-// Text must stand out from what it is drawn on by at least this contrast ratio
-// (WCAG 2, normal text), on every desktop palette.
-inline constexpr double kMinimumTextContrast = 4.5;
-
-// The relative luminance of an opaque colour, from its sRGB channels.
-inline double RelativeLuminance(const QColor& colour) {
-  auto linear = [](double channel) {
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-  };
+// The readability rule of every front-end (layout/text_contrast.h) over Qt's colours.
+inline Rgb ToRgb(const QColor& colour) {
   const QColor rgb = colour.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+  return {rgb.red(), rgb.green(), rgb.blue()};
 }
 
 // The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
 inline double ContrastRatio(const QColor& a, const QColor& b) {
-  const double la = RelativeLuminance(a);
-  const double lb = RelativeLuminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  return ContrastRatio(ToRgb(a), ToRgb(b));
 }
 
 // The colour to draw text in on `background`: the desktop's own text colour
 // when it is readable there, else black or white, whichever stands out more
 // (one of the two always reaches the minimum contrast).
 inline QColor ReadableTextColour(const QColor& background, const QColor& preferred) {
-  if (ContrastRatio(preferred, background) >= kMinimumTextContrast) return preferred;
-  const QColor black(0, 0, 0);
-  const QColor white(255, 255, 255);
-  return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+  const Rgb text = ReadableTextColour(ToRgb(background), ToRgb(preferred));
+  return text == ToRgb(preferred) ? preferred : QColor(text.red, text.green, text.blue);
 }
 
 // The palette with every text colour readable on the background it belongs

@@ -1,4 +1,4 @@
-#include "win32app/core/text_contrast.h"
+#include "layout/text_contrast.h"
 
 #include <algorithm>
 #include <cmath>
