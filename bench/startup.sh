@@ -57,7 +57,7 @@ median() {
 }
 
 bare=$build/bench/tallies_bare_window
-tallies=$build/src/app/tallies
+tallies=$build/src/qtapp/tallies
 # One launch of each first, not counted, so all start with warm file caches.
 launch "$bare" >/dev/null
 launch "$bare" --text >/dev/null

@@ -1,4 +1,4 @@
-# The Debian package, made by CPack from the install rules of src/app:
+# The Debian package, made by CPack from the install rules of src/qtapp:
 #
 #   cpack --config build/release/CPackConfig.cmake -B build/release
 #

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 
 #include "config/app_config.h"
-#include "platform/qt/text_contrast.h"
 
 namespace tallies {
 
@@ -15,7 +14,8 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-QtModalMessageBox::QtModalMessageBox(QWidget* parent) : m_parent(parent) {}
+QtModalMessageBox::QtModalMessageBox(QWidget* parent, PaletteFilter colours)
+    : m_parent(parent), m_colours(colours) {}
 
 void QtModalMessageBox::Show(std::string_view text) {
   // Messages break their lines with CR LF; a Qt label breaks them with LF alone.
@@ -25,9 +25,7 @@ void QtModalMessageBox::Show(std::string_view text) {
                   m_parent.data());
   // A failure description is shown as it stands, never read as markup.
   box.setTextFormat(Qt::PlainText);
-  // Readable on every desktop palette, even where the theme's own text and
-  // background colours clash.
-  box.setPalette(ReadablePalette(box.palette()));
+  if (m_colours) box.setPalette(m_colours(box.palette()));
   box.exec();
 }
 
