@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <limits>
-#include <optional>
 #include <string>
 #include <system_error>
 
@@ -139,76 +138,9 @@ bool IsHugeDecimal(const std::string& clean) {
   return exponent > -position;
 }
 
-// The common case, read straight from the text without copying it: a decimal
-// number with no blank, tab or line feed inside it and "." as its separator.
-// Gives up (nullopt) wherever the scanner above might read differently: blanks
-// followed by anything that could continue the number, a regional separator,
-// &H and &O, and numbers outside the range, whose fault the scanner decides.
-// What it reads is exactly the scanner's clean text, less a leading "+".
-std::optional<double> ReadPlainNumber(std::string_view text, std::string_view regionalSeparator) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  const bool otherSeparator = !regionalSeparator.empty() && regionalSeparator != ".";
-  auto startsSeparator = [&](const char* at) {
-    return otherSeparator &&
-           std::string_view(at, static_cast<std::size_t>(end - at)).starts_with(regionalSeparator);
-  };
-  // At blanks where reading stopped: true when nothing after them could be read
-  // on, so the number ends here.
-  auto endsAtBlanks = [&](const char* at) {
-    while (at != end && IsSkipped(*at)) ++at;
-    if (at == end) return true;
-    const char c = *at;
-    if (IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-') return false;
-    return !startsSeparator(at);
-  };
-
-  while (p != end && IsSkipped(*p)) ++p;
-  if (p != end && *p == '&') return std::nullopt;
-  const char* first = p;
-  if (p != end && (*p == '+' || *p == '-')) {
-    if (*p == '+') first = p + 1;  // from_chars takes no plus sign
-    ++p;
-  }
-  bool anyDigit = false;
-  bool separatorSeen = false;
-  for (; p != end; ++p) {
-    if (IsDigit(*p)) {
-      anyDigit = true;
-    } else if (*p == '.' && !separatorSeen) {
-      separatorSeen = true;
-    } else {
-      break;
-    }
-  }
-  if (p != end) {
-    if (IsSkipped(*p) ? !endsAtBlanks(p) : !separatorSeen && startsSeparator(p)) {
-      return std::nullopt;
-    }
-  }
-  if (!anyDigit) return 0.0;
-
-  const char* last = p;
-  if (p != end && (*p == 'e' || *p == 'E')) {
-    const char* q = p + 1;
-    if (q != end && (*q == '+' || *q == '-')) ++q;
-    const char* exponentDigits = q;
-    while (q != end && IsDigit(*q)) ++q;
-    if (q != end && IsSkipped(*q) && !endsAtBlanks(q)) return std::nullopt;
-    if (q != exponentDigits) last = q;
-  }
-
-  double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  if (ec != std::errc() || ptr != last) return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
 double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator) {
-  if (const std::optional<double> plain = ReadPlainNumber(text, regionalSeparator)) return *plain;
-
   Scanner scan(text, UsableSeparator(regionalSeparator));
 
   if (scan.Peek() == '&') {
