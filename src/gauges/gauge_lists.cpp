@@ -11,9 +11,8 @@ namespace {
 
 // Copies the stored thickness text of the list's current gauge into the label;
 // each list consults only its own table and writes only its own label.
-void ShowGauge(Controls& form, std::span<const GaugeRow> table, std::string_view list,
-               std::string_view label) {
-  if (const auto thickness = FindGaugeThickness(table, form.Text(list))) {
+void ShowGauge(Controls& form, std::string_view list, std::string_view label) {
+  if (const auto thickness = FindGaugeThickness(GaugeTableOf(list), form.Text(list))) {
     form.SetCaption(label, *thickness);
   }
 }
@@ -25,12 +24,16 @@ constexpr std::array<ButtonHandler, 2> kGaugeLists{{
 
 }  // namespace
 
-void Combo1_Click(Controls& form) {
-  ShowGauge(form, SheetMetalGaugeTable(), "Combo1", "lblSteelGauge");
-}
+void Combo1_Click(Controls& form) { ShowGauge(form, "Combo1", "lblSteelGauge"); }
 
-void Combo2_Click(Controls& form) { ShowGauge(form, WireGaugeTable(), "Combo2", "lblWireGauge"); }
+void Combo2_Click(Controls& form) { ShowGauge(form, "Combo2", "lblWireGauge"); }
 
 std::span<const ButtonHandler> GaugeLists() { return kGaugeLists; }
+
+std::span<const GaugeRow> GaugeTableOf(std::string_view list) {
+  if (list == "Combo1") return SheetMetalGaugeTable();
+  if (list == "Combo2") return WireGaugeTable();
+  return {};
+}
 
 }  // namespace tallies

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "controls/button_handler.h"
 #include "controls/controls.h"
+#include "gauges/gauge_row.h"
 
 namespace tallies {
 
@@ -17,5 +19,9 @@ void Combo2_Click(Controls& form);
 
 // The two lists with their selection handlers, Combo1 and Combo2.
 std::span<const ButtonHandler> GaugeLists();
+
+// The table whose gauges a list offers, in list order: the sheet-metal gauges for Combo1, the
+// wire gauges for Combo2; empty for any other control.
+std::span<const GaugeRow> GaugeTableOf(std::string_view list);
 
 }  // namespace tallies

@@ -12,7 +12,7 @@ using Bg = Background;
 // take no focus.
 constexpr ControlRow kAboutControls[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"picIcon", Kind::kPicture, "", 240, 240, 540, 540, 1, Bg::kDefault, ":/icons/tallies.svg"},
+    {"picIcon", Kind::kPicture, "", 240, 240, 540, 540, 1, Bg::kDefault, Picture::kIcon},
     {"lblTitle", Kind::kCaption, "Application", 1080, 240, 3885, 480, 5, Bg::kDefault},
     {"lblVersion", Kind::kCaption, "Version", 1050, 780, 3885, 225, 6, Bg::kDefault},
     {"lblDescription", Kind::kCaption, "", 1080, 1080, 3885, 1170, 3, Bg::kDefault},

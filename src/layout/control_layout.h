@@ -19,6 +19,15 @@ enum class ControlKind {
   kOptionButton,  // one of the two view options
 };
 
+// The pictures of the windows. Each front-end maps them to its own resources.
+enum class Picture {
+  kNone,
+  kIcon,           // the program's icon (About box)
+  kBanner,         // the banner with the logo
+  kGearPump,       // the gear pump with W, D and L marked
+  kCylinderAngle,  // a cylinder pushing at an angle
+};
+
 enum class Background {
   kDefault,     // the system's button-face colour (captions), or the kind's own
   kWindowGrey,  // RGB 224, 224, 224
@@ -34,7 +43,7 @@ struct ControlRow {
   int left, top, width, height;  // twips, relative to the tab set (or the window)
   int tabOrder;                  // place in the window's keyboard order; 0 for none
   Background background;
-  std::string_view asset = {};  // the picture's resource, for pictures
+  Picture picture = Picture::kNone;  // for pictures
 };
 
 // The controls of one tab of a tab set.

@@ -13,7 +13,7 @@ using Bg = Background;
 // with the site name when the window is built.
 constexpr ControlRow kWindowControls[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
-    {"Image1", Kind::kPicture, "", -240, 0, 7200, 720, 0, Bg::kDefault, ":/images/banner.svg"},
+    {"Image1", Kind::kPicture, "", -240, 0, 7200, 720, 0, Bg::kDefault, Picture::kBanner},
     {"Label3", Kind::kLinkLabel, "Go to ", 2280, 840, 2175, 255, 2, Bg::kWindowGrey},
     {"optHyd", Kind::kOptionButton, "Hydraulic Tallies", 120, 840, 1815, 255, 82, Bg::kWindowGrey},
     {"optGen", Kind::kOptionButton, "General Tallies", 120, 1080, 1815, 255, 83, Bg::kWindowGrey},
@@ -127,7 +127,7 @@ constexpr ControlRow kTorqueDisplacementPage[] = {
 constexpr ControlRow kAngleForcePage[] = {
     // name, kind, text at start, left, top, width, height, tab order, background
     {"Picture2", Kind::kPicture, "", 3480, 1440, 2535, 1935, 249, Bg::kDefault,
-     ":/images/cylinder_angle.svg"},
+     Picture::kCylinderAngle},
     {"Label28", Kind::kCaption,
      "Effective force of a cylinder working at an angle to direction of the load travel", 480, 1680,
      2295, 855, 60, Bg::kDefault},
@@ -147,7 +147,7 @@ constexpr ControlRow kGearPumpPage[] = {
     {"Label34", Kind::kCaption, "W", 120, 1440, 495, 255, 70, Bg::kDefault},
     {"txtW", Kind::kField, "", 720, 1440, 1095, 285, 69, Bg::kDefault},
     {"Picture1", Kind::kPicture, "", 2160, 1440, 1575, 1815, 64, Bg::kDefault,
-     ":/images/gear_pump.svg"},
+     Picture::kGearPump},
     {"Label31", Kind::kCaption, "1. Measure gear width, W.", 3960, 1680, 2175, 255, 66,
      Bg::kDefault},
     {"Label35", Kind::kCaption, "D", 240, 1920, 375, 255, 72, Bg::kDefault},

@@ -8,6 +8,7 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include "layout/window_model.h"
 #include "qtapp/readable_palette.h"
 
 namespace tallies {
@@ -41,17 +42,9 @@ QFont LinkFont() {
 }
 
 QColor BackgroundColor(Background background, const QPalette& palette) {
-  switch (background) {
-    case Background::kWindowGrey:
-      return kWindowGreyColor;
-    case Background::kToolTip:
-      return palette.color(QPalette::ToolTipBase);
-    case Background::kResult:
-      return kResultColor;
-    case Background::kDefault:
-      break;
-  }
-  return palette.color(QPalette::Button);
+  if (const std::optional<Rgb> designed = DesignedColour(background)) return ToQColor(*designed);
+  return palette.color(background == Background::kToolTip ? QPalette::ToolTipBase
+                                                           : QPalette::Button);
 }
 
 QColor TextColorOn(Background background, const QPalette& palette) {

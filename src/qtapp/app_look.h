@@ -6,6 +6,7 @@
 #include <QIcon>
 
 #include "layout/control_layout.h"
+#include "layout/text_contrast.h"
 
 class QApplication;
 class QPalette;
@@ -13,9 +14,8 @@ class QWidget;
 
 namespace tallies {
 
-// The window's grey (RGB 224, 224, 224) and the results' light yellow.
-inline const QColor kWindowGreyColor(224, 224, 224);
-inline const QColor kResultColor(255, 255, 192);
+// A designed colour as Qt's.
+inline QColor ToQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
 
 // The face every control but the link label uses: a narrow sans at 8 points,
 // in which every caption of the window fits its rectangle.

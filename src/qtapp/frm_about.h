@@ -4,9 +4,7 @@
 #include <optional>
 
 #include "about/sys_info_platform.h"
-
-class QLabel;
-class QPushButton;
+#include "window/window_bindings.h"
 
 namespace tallies {
 
@@ -29,14 +27,11 @@ class frmAbout : public QDialog {
   void BuildControls();
   void applyColours();
   void Form_Load();
-  void cmdOK_Click();
+  // What a button of the box does: close it, or start the system-information tool.
+  void Act(Action action);
   void cmdSysInfo_Click();
 
   std::optional<SysInfoPlatform> m_platform;
-  QLabel* m_lblTitle = nullptr;
-  QLabel* m_lblVersion = nullptr;
-  QPushButton* m_cmdOK = nullptr;
-  QPushButton* m_cmdSysInfo = nullptr;
 };
 
 }  // namespace tallies

@@ -15,16 +15,11 @@
 #include "qtapp/svg_picture.h"
 #include "qtapp/tab_row.h"
 #include "qtapp/tab_set.h"
-#include "config/app_config.h"
 #include "controls/run_calculator.h"
-#include "conversions/temperatures.h"
-#include "conversions/unit_pairs.h"
-#include "gauges/gauge_lists.h"
-#include "gauges/gauge_tables.h"
-#include "hydraulic/hydraulic_buttons.h"
-#include "numeric/arithmetic_fault.h"
+#include "layout/window_model.h"
 #include "platform/message_box.h"
 #include "qtapp/readable_palette.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
 namespace {
@@ -38,19 +33,14 @@ QRect ToPixels(const ControlRow& row) {
   return {place.left, place.top, place.width, place.height};
 }
 
-// A label taller than one line of text wraps its caption.
-constexpr int kOneLineHeight = 255;
-
-QStringList GaugeEntries(std::span<const GaugeRow> table) {
+QStringList ListEntriesOf(std::string_view list) {
   QStringList entries;
-  for (const GaugeRow& row : table) entries << ToQString(row.gauge);
+  for (std::string_view entry : ListEntries(list)) entries << ToQString(entry);
   return entries;
 }
 
-bool TakesFocus(ControlKind kind) {
-  return kind == ControlKind::kField || kind == ControlKind::kButton ||
-         kind == ControlKind::kList || kind == ControlKind::kOptionButton ||
-         kind == ControlKind::kTabSet || kind == ControlKind::kLinkLabel;
+QString PictureResource(Picture picture) {
+  return QStringLiteral(":/") + ToQString(DesignOf(picture).file);
 }
 
 }  // namespace
@@ -59,8 +49,8 @@ frmMain::frmMain(MessageBox& messages, const QLocale& locale, QWidget* parent)
     : QWidget(parent),
       m_messages(messages),
       m_decimalSeparator(locale.decimalPoint().toStdString()) {
-  setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(ToQString(kVendorSiteName) + QStringLiteral(" - Hydraulic Calculations"));
+  setObjectName(ToQString(kMainWindowName));
+  setWindowTitle(QString::fromStdString(MainWindowTitle()));
   setWindowIcon(ApplicationIcon());
   // A fixed single border: a close box, no minimise or maximise box, no resizing.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -73,10 +63,6 @@ frmMain::frmMain(MessageBox& messages, const QLocale& locale, QWidget* parent)
   setAutoFillBackground(true);
   applyColours();
 
-  for (const auto& handlers :
-       {HydraulicButtons(), UnitPairButtons(), TemperatureButtons(), GaugeLists()}) {
-    for (const ButtonHandler& entry : handlers) m_handlers.emplace(entry.control, entry.handler);
-  }
   for (const auto& pages : {HydraulicPages(), GeneralPages()}) {
     for (const PageLayout& page : pages) {
       for (const ControlRow& row : page.controls) m_unbuilt.emplace(row.name, &page);
@@ -86,29 +72,13 @@ frmMain::frmMain(MessageBox& messages, const QLocale& locale, QWidget* parent)
   buildWindowControls();
   buildFocusChain();
 
-  // The window opens in the hydraulic view, the focus on its tab set.
-  tabSet("SSTabGen")->setVisible(false);
-  tabSet("SSTabHyd")->activeRow()->setFocus();
+  // The window opens in its first view, the focus on the view's tab set.
+  showView(Views().front());
+  tabSet(InitialFocus())->activeRow()->setFocus();
 }
 
 void frmMain::buildWindowControls() {
   for (const ControlRow& row : WindowControls()) buildControl(row, this);
-  auto* link = control<LinkLabel>("Label3");
-  link->setText(link->text() + ToQString(kVendorSiteName));
-  link->setFont(LinkFont());
-  link->setCursor(PointingHandCursor());
-  connect(link, &LinkLabel::clicked, this, &frmMain::Label3_Click);
-
-  auto* hydraulic = control<QRadioButton>("optHyd");
-  auto* general = control<QRadioButton>("optGen");
-  hydraulic->setChecked(true);
-  connect(hydraulic, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) optHyd_Click();
-  });
-  connect(general, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) optGen_Click();
-  });
-  connect(control<QPushButton>("cmdAbout"), &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
 }
 
 TabSet* frmMain::buildTabSet(const TabSetLayout& layout, const ControlRow& place, QWidget* parent) {
@@ -120,18 +90,12 @@ TabSet* frmMain::buildTabSet(const TabSetLayout& layout, const ControlRow& place
   set->setPageBuilder([this, name = layout.name](int tab) { buildPage(name, tab); });
   m_controls.emplace(std::string(layout.name), set);
   m_ordered.push_back(set);
-  m_tabOrders.emplace_back(place.tabOrder, set);
   set->show();
   return set;
 }
 
 void frmMain::buildPage(std::string_view tabSetName, int tab) {
-  const PageLayout* page = nullptr;
-  for (const auto& pages : {HydraulicPages(), GeneralPages()}) {
-    for (const PageLayout& candidate : pages) {
-      if (candidate.tabSet == tabSetName && candidate.tab == tab) page = &candidate;
-    }
-  }
+  const PageLayout* page = FindPage(tabSetName, tab);
   if (!page || page->controls.empty() || !m_unbuilt.count(page->controls.front().name)) return;
   for (const ControlRow& row : page->controls) m_unbuilt.erase(row.name);
 
@@ -160,7 +124,7 @@ const std::vector<QWidget*>& frmMain::focusOrder() const {
 }
 
 QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
-  const QString text = ToQString(row.text);
+  const QString text = QString::fromStdString(InitialText(row));
   QWidget* widget = nullptr;
   switch (row.kind) {
     case ControlKind::kCaption:
@@ -169,7 +133,7 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       label->setTextFormat(Qt::PlainText);
       label->setText(text);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      label->setWordWrap(row.height > kOneLineHeight);
+      label->setWordWrap(WrapsText(row));
       colour(label, row.background);
       widget = label;
       break;
@@ -184,21 +148,19 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       break;
     }
     case ControlKind::kPicture:
-      widget = new SvgPicture(
-          ToQString(row.asset),
-          row.name == "Image1" ? SvgPicture::Fit::kStretch : SvgPicture::Fit::kNaturalSize, parent);
+      widget = new SvgPicture(PictureResource(row.picture), DesignOf(row.picture).fit, parent);
       break;
     case ControlKind::kList:
-      widget = new GaugeList(
-          GaugeEntries(row.name == "Combo1" ? SheetMetalGaugeTable() : WireGaugeTable()), text,
-          parent);
+      widget = new GaugeList(ListEntriesOf(row.name), text, parent);
       break;
     case ControlKind::kLinkLabel: {
       auto* link = new LinkLabel(text, parent);
       link->setTextFormat(Qt::PlainText);
       link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      // The link's caption is black, as designed, on the window's grey.
-      colour(link, row.background, QColor(Qt::black));
+      // The link's caption keeps its designed colour on the window's grey.
+      colour(link, row.background, ToQColor(kLinkCaptionColour));
+      link->setFont(LinkFont());
+      link->setCursor(PointingHandCursor());
       widget = link;
       break;
     }
@@ -207,8 +169,8 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       colour(widget, row.background);
       break;
     case ControlKind::kTabSet:
-      for (const TabSetLayout& layout : TabSets()) {
-        if (layout.name == row.name) return buildTabSet(layout, row, parent);
+      if (const TabSetLayout* layout = FindTabSet(row.name)) {
+        return buildTabSet(*layout, row, parent);
       }
       return nullptr;
   }
@@ -218,34 +180,17 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
   widget->show();
   m_controls.emplace(std::string(row.name), widget);
   m_ordered.push_back(widget);
-  if (TakesFocus(row.kind)) m_tabOrders.emplace_back(row.tabOrder, widget);
   wire(row, widget);
   return widget;
 }
 
 // Each field and list is announced with the caption that names it (its buddy),
-// and each result carries that caption as its description: the caption in the
-// same column right above it, or, for the gear pump's fields, on its left.
+// and each result carries that caption as its description.
 void frmMain::linkCaptions(std::span<const ControlRow> rows) {
-  constexpr int kColumnSlack = 120;  // twips a caption may stand off its column
-  constexpr int kRowSlack = 60;
   for (const ControlRow& row : rows) {
-    if (row.kind != ControlKind::kField && row.kind != ControlKind::kResult &&
-        row.kind != ControlKind::kList) {
-      continue;
-    }
-    const ControlRow* best = nullptr;
-    for (const ControlRow& caption : rows) {
-      if (caption.kind != ControlKind::kCaption) continue;
-      const bool above = std::abs(caption.left - row.left) <= kColumnSlack && caption.top < row.top;
-      const bool beside =
-          std::abs(caption.top - row.top) <= kRowSlack && caption.left + caption.width <= row.left;
-      if (!above && !beside) continue;
-      if (beside || !best || caption.top > best->top) best = &caption;
-      if (beside) break;
-    }
-    if (!best) continue;
-    auto* label = control<QLabel>(best->name);
+    const std::string_view caption = CaptionOf(row.name);
+    if (caption.empty()) continue;
+    auto* label = control<QLabel>(caption);
     QWidget* widget = control(row.name);
     if (row.kind == ControlKind::kResult) {
       widget->setAccessibleDescription(label->text());
@@ -264,7 +209,7 @@ void frmMain::linkCaptions(std::span<const ControlRow> rows) {
 void frmMain::applyColours() {
   const QPalette desktop = ReadablePalette(QApplication::palette());
   QPalette own = desktop;
-  own.setColor(QPalette::Window, kWindowGreyColor);
+  own.setColor(QPalette::Window, ToQColor(kWindowGrey));
   own.setColor(QPalette::WindowText, TextColorOn(Background::kWindowGrey, desktop));
   setPalette(own);
   for (const Coloured& entry : m_coloured) {
@@ -294,29 +239,54 @@ void frmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-// Connects a calculator's button or list to its handler.
+// Connects a control to what it does: a calculator, a view, the About box or the site.
 void frmMain::wire(const ControlRow& row, QWidget* widget) {
-  auto it = m_handlers.find(row.name);
-  if (it == m_handlers.end()) return;
-  void (*handler)(Controls&) = it->second;
+  const ControlAction action = ActionOf(row.name);
+  std::function<void()> run;
+  switch (action.action) {
+    case Action::kCalculate:
+      run = [this, handler = action.calculator] { Run(handler); };
+      break;
+    case Action::kShowView:
+      if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        connect(option, &QRadioButton::toggled, this, [this, view = action.view](bool on) {
+          if (on) showView(*view);
+        });
+      }
+      return;
+    case Action::kShowAbout:
+      run = [this] {
+        if (m_aboutAction) m_aboutAction();
+      };
+      break;
+    case Action::kOpenSite:
+      run = [this] {
+        if (m_linkAction) m_linkAction();
+      };
+      break;
+    default:
+      return;
+  }
   if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { Run(handler); });
+    connect(button, &QPushButton::clicked, this, run);
   } else if (auto* list = qobject_cast<GaugeList*>(widget)) {
-    connect(list, &GaugeList::entryChosen, this, [this, handler] { Run(handler); });
+    connect(list, &GaugeList::entryChosen, this, run);
+  } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
+    connect(link, &LinkLabel::clicked, this, run);
   }
 }
 
 // Keyboard focus moves in the order of the window's tab-order numbers; a tab
-// set takes its place with its rows of tabs.
+// set takes its place with its rows of tabs. Pages not built yet join later.
 void frmMain::buildFocusChain() {
-  std::stable_sort(m_tabOrders.begin(), m_tabOrders.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
   m_focusOrder.clear();
-  for (const auto& [order, widget] : m_tabOrders) {
-    if (auto* set = qobject_cast<TabSet*>(widget)) {
-      for (QWidget* row : set->rows()) m_focusOrder.push_back(row);
+  for (const ControlRow* row : MainWindowFocusOrder()) {
+    const auto built = m_controls.find(row->name);
+    if (built == m_controls.end()) continue;
+    if (auto* set = qobject_cast<TabSet*>(built->second)) {
+      for (QWidget* tabRow : set->rows()) m_focusOrder.push_back(tabRow);
     } else {
-      m_focusOrder.push_back(widget);
+      m_focusOrder.push_back(built->second);
     }
   }
   for (std::size_t i = 1; i < m_focusOrder.size(); ++i) {
@@ -359,24 +329,14 @@ void frmMain::SetCaption(std::string_view name, std::string_view caption) {
   if (auto* label = qobject_cast<QLabel*>(control(name))) label->setText(ToQString(caption));
 }
 
-void frmMain::optHyd_Click() {
-  control<QRadioButton>("optHyd")->setChecked(true);
-  tabSet("SSTabHyd")->setVisible(true);
-  tabSet("SSTabGen")->setVisible(false);
-}
-
-void frmMain::optGen_Click() {
-  control<QRadioButton>("optGen")->setChecked(true);
-  tabSet("SSTabGen")->setVisible(true);
-  tabSet("SSTabHyd")->setVisible(false);
-}
-
-void frmMain::cmdAbout_Click() {
-  if (m_aboutAction) m_aboutAction();
-}
-
-void frmMain::Label3_Click() {
-  if (m_linkAction) m_linkAction();
+// Shows the view's tab set, then hides every other view's, so the window never
+// shows none; the view's option is selected (already so when the user chose it).
+void frmMain::showView(const ViewLayout& view) {
+  control<QRadioButton>(view.option)->setChecked(true);
+  tabSet(view.tabSet)->setVisible(true);
+  for (const ViewLayout& other : Views()) {
+    if (other.tabSet != view.tabSet) tabSet(other.tabSet)->setVisible(false);
+  }
 }
 
 void frmMain::Run(void (*handler)(Controls&)) { RunCalculator(handler, *this, m_messages); }

@@ -10,6 +10,7 @@
 
 #include "controls/controls.h"
 #include "layout/control_layout.h"
+#include "layout/window_model.h"
 
 namespace tallies {
 
@@ -50,15 +51,12 @@ class frmMain : public QWidget, public Controls {
   // window's keyboard order.
   const std::vector<QWidget*>& focusOrder() const;
 
-  // The view switch.
-  void optHyd_Click();
-  void optGen_Click();
+  // The view switch: selects the view's option and shows its tab set alone.
+  void showView(const ViewLayout& view);
 
   // What the About button and the link label do; set by the program's entry.
   void setAboutAction(std::function<void()> action) { m_aboutAction = std::move(action); }
   void setLinkAction(std::function<void()> action) { m_linkAction = std::move(action); }
-  void cmdAbout_Click();
-  void Label3_Click();
 
   // Runs a calculator. An arithmetic fault ends it and is reported; whatever
   // the handler wrote before the fault stays, and no exception leaves here.
@@ -94,9 +92,7 @@ class frmMain : public QWidget, public Controls {
   std::map<std::string, QWidget*, std::less<>> m_controls;
   // The page that builds each control not built yet.
   std::map<std::string_view, const PageLayout*, std::less<>> m_unbuilt;
-  std::map<std::string_view, void (*)(Controls&), std::less<>> m_handlers;
   std::vector<QWidget*> m_ordered;
-  std::vector<std::pair<int, QWidget*>> m_tabOrders;
   std::vector<QWidget*> m_focusOrder;
   std::vector<Coloured> m_coloured;
   std::function<void()> m_aboutAction;

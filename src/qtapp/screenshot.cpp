@@ -8,6 +8,7 @@
 
 #include "qtapp/desktop_palettes.h"
 #include "qtapp/frm_main.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
 
@@ -22,18 +23,14 @@ void ScreenshotOnRequest(frmMain& window) {
   const QString path = qEnvironmentVariable("TALLIES_SCREENSHOT");
   if (path.isEmpty()) return;
   const bool general = qEnvironmentVariable("TALLIES_SCREENSHOT_VIEW") == QStringLiteral("general");
-  if (general) window.optGen_Click();
+  const ViewLayout& view = Views()[general ? 1 : 0];
+  window.showView(view);
   // A sample problem, worked out by its own Calc button, so the picture shows a
   // result in a light-yellow label or a field.
   if (qEnvironmentVariable("TALLIES_SCREENSHOT_SAMPLE") == QStringLiteral("1")) {
-    const char* button = general ? "Command2" : "cmdHP";
-    if (general) {
-      window.SetText("txtmm1", "100");
-    } else {
-      window.SetText("txtGPM", "10");
-      window.SetText("txtPSI", "1500");
-    }
-    if (auto* calc = window.control<QPushButton>(button)) calc->click();
+    const SampleProblem sample = SampleProblemOf(view);
+    for (const ControlText& input : sample.inputs) window.SetText(input.control, input.text);
+    if (auto* calc = window.control<QPushButton>(sample.button)) calc->click();
   }
   // Give the window system a moment to map and paint the window.
   QTimer::singleShot(300, &window, [&window, path] {

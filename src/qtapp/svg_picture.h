@@ -3,6 +3,8 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include "layout/window_model.h"
+
 namespace tallies {
 
 // A picture box showing a vector illustration: drawn at its own size from the
@@ -12,9 +14,7 @@ class SvgPicture : public QWidget {
   Q_OBJECT
 
  public:
-  enum class Fit { kNaturalSize, kStretch };
-
-  SvgPicture(const QString& resource, Fit fit, QWidget* parent);
+  SvgPicture(const QString& resource, PictureFit fit, QWidget* parent);
 
   // The illustration's own size, in logical pixels.
   QSize naturalSize() const { return m_renderer.defaultSize(); }
@@ -25,7 +25,7 @@ class SvgPicture : public QWidget {
 
  private:
   QSvgRenderer m_renderer;
-  Fit m_fit;
+  PictureFit m_fit;
 };
 
 }  // namespace tallies

@@ -48,7 +48,7 @@ TEST_F(WindowBehaviour, StartsInTheHydraulicViewWithEverythingEmpty) {
 // screen shows all its controls at once.
 TEST_F(WindowBehaviour, PagesBuiltLaterAreShownWhole) {
   show();
-  window().optGen_Click();
+  window().showView(*ViewOfOption("optGen"));
   for (const char* name : {"txtin1", "Command2", "Label40", "Command7"}) {
     ASSERT_NE(window().control(name), nullptr) << name;
     EXPECT_TRUE(window().control(name)->isVisible()) << name;
@@ -104,14 +104,14 @@ TEST_F(WindowBehaviour, ViewSwitchKeepsTabsAndTexts) {
   EXPECT_EQ(text("lblHP"), "8.751458");
 
   // Choosing the option that is already selected changes nothing.
-  window().optHyd_Click();
+  window().showView(*ViewOfOption("optHyd"));
   EXPECT_TRUE(hydraulic->isVisible());
   EXPECT_EQ(hydraulic->currentIndex(), 2);
 }
 
 TEST_F(WindowBehaviour, NestedTabSetKeepsItsTextAcrossTabs) {
   show();
-  window().optGen_Click();
+  window().showView(*ViewOfOption("optGen"));
   TabSet* general = window().tabSet("SSTabGen");
   TabSet* mass = window().tabSet("SSTab1");
   EXPECT_FALSE(mass->isVisible());
@@ -184,7 +184,7 @@ TEST_F(WindowBehaviour, TabKeySkipsTheButtonBetweenTwoFields) {
   show();
   window().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
-  window().optGen_Click();
+  window().showView(*ViewOfOption("optGen"));
   window().control("txtin1")->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), window().control("txtmm1"));

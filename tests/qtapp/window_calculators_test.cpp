@@ -29,9 +29,9 @@ class WindowCalculators : public WindowTest,
  protected:
   void open(const Page& page) {
     if (std::string_view(page.tabSet) == "SSTabHyd") {
-      window().optHyd_Click();
+      window().showView(*ViewOfOption("optHyd"));
     } else {
-      window().optGen_Click();
+      window().showView(*ViewOfOption("optGen"));
     }
     if (std::string_view(page.tabSet) == "SSTab1") window().tabSet("SSTabGen")->setCurrentIndex(2);
     window().tabSet(page.tabSet)->setCurrentIndex(page.tab);
@@ -107,7 +107,7 @@ TEST_F(WindowTest, AreaButtonFeedsTheForceRow) {
 // Every one of the 25 pair buttons is wired to its own two fields.
 TEST_F(WindowTest, EveryUnitPairButtonFillsItsOwnField) {
   show();
-  window().optGen_Click();
+  window().showView(*ViewOfOption("optGen"));
   for (const UnitPair& pair : UnitPairTable()) {
     for (int tab = 0; tab < 4; ++tab) {
       TabSet* general = window().tabSet("SSTabGen");
@@ -177,7 +177,7 @@ class GaugeChoice : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     show();
-    window().optGen_Click();
+    window().showView(*ViewOfOption("optGen"));
     window().tabSet("SSTabGen")->setCurrentIndex(5);
   }
 };

@@ -58,9 +58,9 @@ class WindowTest : public ::testing::Test {
       }
     }
     if (!pages.empty() && pages.back().first->objectName() == QStringLiteral("SSTabGen")) {
-      m_window->optGen_Click();
+      m_window->showView(*ViewOfOption("optGen"));
     } else {
-      m_window->optHyd_Click();
+      m_window->showView(*ViewOfOption("optHyd"));
     }
     for (auto it = pages.rbegin(); it != pages.rend(); ++it) it->first->setCurrentIndex(it->second);
     ASSERT_TRUE(widget->isVisible()) << name;

@@ -35,7 +35,7 @@ class WindowTabs : public WindowTest, public ::testing::WithParamInterface<PathC
     show();
     window().activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
-    if (std::string_view(c.name) != "SSTabHyd") window().optGen_Click();
+    if (std::string_view(c.name) != "SSTabHyd") window().showView(*ViewOfOption("optGen"));
     if (std::string_view(c.name) == "SSTab1") window().tabSet("SSTabGen")->setCurrentIndex(2);
     TabSet* set = window().tabSet(c.name);
     EXPECT_TRUE(set->isVisible());
@@ -163,7 +163,7 @@ TEST_F(WindowTabKeys, CtrlTabFromAFieldStepsItsOwnTabSet) {
   EXPECT_EQ(window().tabSet("SSTabHyd")->currentIndex(), 1);
   EXPECT_EQ(QApplication::focusWidget(), window().tabSet("SSTabHyd")->activeRow());
 
-  window().optGen_Click();
+  window().showView(*ViewOfOption("optGen"));
   window().tabSet("SSTabGen")->setCurrentIndex(2);
   window().control("txtlbwm")->setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,

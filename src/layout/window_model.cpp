@@ -1,0 +1,133 @@
+#include "layout/window_model.h"
+
+#include <algorithm>
+
+#include "config/app_config.h"
+#include "layout/about_layout.h"
+
+namespace tallies {
+namespace {
+
+// A label of this height holds one line of text in the window's font.
+constexpr int kOneLineHeight = 255;
+
+constexpr PictureDesign kPictures[] = {
+    {Picture::kIcon, "icons/tallies.svg", PictureFit::kNaturalSize},
+    {Picture::kBanner, "images/banner.svg", PictureFit::kStretch},
+    {Picture::kGearPump, "images/gear_pump.svg", PictureFit::kNaturalSize},
+    {Picture::kCylinderAngle, "images/cylinder_angle.svg", PictureFit::kNaturalSize},
+};
+constexpr PictureDesign kNoPicture{Picture::kNone, "", PictureFit::kNaturalSize};
+
+constexpr ViewLayout kViews[] = {
+    {"HydraulicView", "optHyd", "SSTabHyd"},
+    {"GeneralView", "optGen", "SSTabGen"},
+};
+
+std::vector<const ControlRow*> Focusable(std::vector<const ControlRow*> rows) {
+  std::erase_if(rows, [](const ControlRow* row) { return !TakesFocus(row->kind); });
+  return rows;
+}
+
+}  // namespace
+
+std::string MainWindowTitle() { return std::string(kVendorSiteName) + " - Hydraulic Calculations"; }
+
+bool WrapsText(const ControlRow& row) { return row.height > kOneLineHeight; }
+
+const PictureDesign& DesignOf(Picture picture) {
+  for (const PictureDesign& design : kPictures) {
+    if (design.picture == picture) return design;
+  }
+  return kNoPicture;
+}
+
+std::span<const PictureDesign> Pictures() { return kPictures; }
+
+std::span<const ViewLayout> Views() { return kViews; }
+
+const ViewLayout* ViewOfOption(std::string_view option) {
+  for (const ViewLayout& view : kViews) {
+    if (view.option == option) return &view;
+  }
+  return nullptr;
+}
+
+bool StartsOptionGroup(const ControlRow& row) {
+  return row.kind == ControlKind::kOptionButton && row.name == kViews[0].option;
+}
+
+std::string_view InitialFocus() { return kViews[0].tabSet; }
+
+const TabSetLayout* FindTabSet(std::string_view name) {
+  for (const TabSetLayout& set : TabSets()) {
+    if (set.name == name) return &set;
+  }
+  return nullptr;
+}
+
+const PageLayout* FindPage(std::string_view tabSet, int tab) {
+  for (auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      if (page.tabSet == tabSet && page.tab == tab) return &page;
+    }
+  }
+  return nullptr;
+}
+
+bool TakesFocus(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kField:
+    case ControlKind::kButton:
+    case ControlKind::kList:
+    case ControlKind::kOptionButton:
+    case ControlKind::kTabSet:
+    case ControlKind::kLinkLabel:
+      return true;
+    case ControlKind::kCaption:
+    case ControlKind::kResult:
+    case ControlKind::kPicture:
+      return false;
+  }
+  return false;
+}
+
+std::vector<const ControlRow*> InTabOrder(std::span<const ControlRow> rows) {
+  std::vector<const ControlRow*> ordered;
+  for (const ControlRow& row : rows) ordered.push_back(&row);
+  std::stable_sort(ordered.begin(), ordered.end(), [](const ControlRow* a, const ControlRow* b) {
+    return a->tabOrder < b->tabOrder;
+  });
+  return ordered;
+}
+
+std::vector<const ControlRow*> MainWindowFocusOrder() {
+  std::vector<const ControlRow*> rows;
+  for (const ControlRow& row : WindowControls()) rows.push_back(&row);
+  for (auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      for (const ControlRow& row : page.controls) rows.push_back(&row);
+    }
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
+    return a->tabOrder < b->tabOrder;
+  });
+  return Focusable(std::move(rows));
+}
+
+std::vector<const ControlRow*> AboutFocusOrder() { return Focusable(InTabOrder(AboutControls())); }
+
+std::optional<Rgb> DesignedColour(Background background) {
+  switch (background) {
+    case Background::kWindowGrey:
+      return kWindowGrey;
+    case Background::kResult:
+      return kResultYellow;
+    case Background::kDefault:
+    case Background::kToolTip:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tallies

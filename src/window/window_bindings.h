@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/controls.h"
+#include "layout/control_layout.h"
+#include "layout/window_model.h"
+
+namespace tallies {
+
+// The window model's bindings to the rest of the program: what each control starts, what a
+// list offers, and the texts the program puts into the windows. Every front-end builds from
+// these, so none of them names a control of the design.
+
+// What a click on a control (or, for a list, the choice of an entry) does.
+enum class Action {
+  kNone,
+  kCalculate,     // runs its calculator through RunCalculator
+  kShowView,      // an option button: shows its view
+  kShowAbout,     // the About button: shows the one About box
+  kOpenSite,      // the link label: opens the project's web site
+  kCloseBox,      // the About box's OK: closes it; also its default and cancel button
+  kStartSysInfo,  // the About box's System Info: starts the system-information tool
+};
+
+struct ControlAction {
+  Action action = Action::kNone;
+  void (*calculator)(Controls&) = nullptr;  // for kCalculate
+  const ViewLayout* view = nullptr;         // for kShowView
+};
+
+// The action of a control of the main window or the About box by its name.
+ControlAction ActionOf(std::string_view control);
+
+// The entries a list offers, in list order.
+std::vector<std::string_view> ListEntries(std::string_view list);
+
+// The text or caption a control shows when its window is built: the design's, with the link
+// completed by the site's name and the About box's description and notice filled in.
+std::string InitialText(const ControlRow& row);
+
+// A control and a text for it.
+struct ControlText {
+  std::string_view control;
+  std::string text;
+};
+
+// What loading the About box puts in before it is first drawn: its window caption, and the
+// title and version labels.
+std::string AboutLoadedCaption();
+std::vector<ControlText> AboutLoadedTexts();
+
+// A sample problem of a view for pictures of the window: the fields to fill and the button that
+// works it out.
+struct SampleProblem {
+  std::vector<ControlText> inputs;
+  std::string_view button;
+};
+SampleProblem SampleProblemOf(const ViewLayout& view);
+
+}  // namespace tallies
