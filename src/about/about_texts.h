@@ -5,10 +5,9 @@
 
 namespace tallies {
 
-// The texts of the About box as its window definition holds them, before loading replaces them.
+// The About box's caption as its window definition holds it, before loading replaces it (the
+// labels' first texts are in its layout table).
 inline constexpr std::string_view kAboutInitialCaption = "About MyApp";
-inline constexpr std::string_view kAboutInitialTitle = "Application";
-inline constexpr std::string_view kAboutInitialVersion = "Version";
 
 // Who wrote the program, as the description line names them.
 inline constexpr std::string_view kAuthorName = "the Tallies developers";
@@ -16,7 +15,8 @@ inline constexpr std::string_view kAuthorName = "the Tallies developers";
 // The window caption set on loading: "About " and the application title.
 std::string AboutCaption();
 
-// The version line set on loading, each number in plain digits: "Version 1.2.0".
+// The version line set on loading, each number in plain digits: "Version " and the
+// major, minor and revision numbers between points.
 std::string AboutVersionText();
 
 // The description line: what the program does, who wrote it, and that the site answers for

@@ -2,9 +2,9 @@
 
 #include <QPointer>
 
+#include "about/web_link.h"
 #include "qtapp/frm_about.h"
 #include "qtapp/native_platform.h"
-#include "about/web_link.h"
 
 namespace tallies {
 

@@ -44,7 +44,7 @@ QFont LinkFont() {
 QColor BackgroundColor(Background background, const QPalette& palette) {
   if (const std::optional<Rgb> designed = DesignedColour(background)) return ToQColor(*designed);
   return palette.color(background == Background::kToolTip ? QPalette::ToolTipBase
-                                                           : QPalette::Button);
+                                                          : QPalette::Button);
 }
 
 QColor TextColorOn(Background background, const QPalette& palette) {

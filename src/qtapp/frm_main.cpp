@@ -7,18 +7,18 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "controls/run_calculator.h"
+#include "layout/window_model.h"
+#include "platform/message_box.h"
 #include "qtapp/app_look.h"
 #include "qtapp/gauge_list.h"
 #include "qtapp/link_label.h"
 #include "qtapp/push_button.h"
+#include "qtapp/readable_palette.h"
 #include "qtapp/result_label.h"
 #include "qtapp/svg_picture.h"
 #include "qtapp/tab_row.h"
 #include "qtapp/tab_set.h"
-#include "controls/run_calculator.h"
-#include "layout/window_model.h"
-#include "platform/message_box.h"
-#include "qtapp/readable_palette.h"
 #include "window/window_bindings.h"
 
 namespace tallies {

@@ -13,7 +13,8 @@ SvgPicture::SvgPicture(const QString& resource, PictureFit fit, QWidget* parent)
 void SvgPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF target = m_fit == PictureFit::kStretch ? QRectF(rect()) : QRectF(QPointF(0, 0), naturalSize());
+  const QRectF target =
+      m_fit == PictureFit::kStretch ? QRectF(rect()) : QRectF(QPointF(0, 0), naturalSize());
   m_renderer.render(&painter, target);
 }
 

@@ -4,8 +4,8 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
-#include "qtapp/tab_row_accessible.h"
 #include "qtapp/readable_palette.h"
+#include "qtapp/tab_row_accessible.h"
 
 namespace tallies {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "win32app/app_look.h"
@@ -12,7 +13,8 @@ namespace tallies {
 // default and cancel button) and "&System Info...". Modeless, without owner, one at a time.
 class AboutBox {
  public:
-  static constexpr wchar_t kClassName[] = L"frmAbout";
+  // The window class, named after the window.
+  static const wchar_t* ClassName();
 
   static void RegisterClass(HINSTANCE instance);
   // cmdAbout_Click: builds the box (which loads it) when none is open, and brings it to the
@@ -33,6 +35,9 @@ class AboutBox {
   void cmdOK_Click();
   void cmdSysInfo_Click();
   HWND Control(std::string_view name) const;
+  static bool IsDefault(std::string_view name);
+  // The control number of the box's default button.
+  static int DefaultId();
 
   static AboutBox* s_current;
   HINSTANCE m_instance;

@@ -1,5 +1,6 @@
 #include "win32app/app_look.h"
 
+#include "layout/window_model.h"
 #include "win32app/core/dpi_scale.h"
 
 namespace tallies {
@@ -50,17 +51,9 @@ AppLook::~AppLook() {
 }
 
 Rgb AppLook::BackgroundColour(Background background) {
-  switch (background) {
-    case Background::kWindowGrey:
-      return kWindowGrey;
-    case Background::kToolTip:
-      return FromColorRef(GetSysColor(COLOR_INFOBK));
-    case Background::kResult:
-      return kResultYellow;
-    case Background::kDefault:
-      break;
-  }
-  return FromColorRef(GetSysColor(COLOR_BTNFACE));
+  if (const std::optional<Rgb> designed = DesignedColour(background)) return *designed;
+  return FromColorRef(
+      GetSysColor(background == Background::kToolTip ? COLOR_INFOBK : COLOR_BTNFACE));
 }
 
 HBRUSH AppLook::BackgroundBrush(Background background) {

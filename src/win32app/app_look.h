@@ -6,10 +6,6 @@
 
 namespace tallies {
 
-// The window's grey and the results' light yellow.
-inline constexpr Rgb kWindowGrey{224, 224, 224};
-inline constexpr Rgb kResultYellow{255, 255, 192};
-
 // Fonts, colours and brushes of the window layer at one DPI: the system's message font at
 // 8 points for every control, and the link label's bold, underlined face. Made anew when the
 // window moves to a monitor of another DPI.

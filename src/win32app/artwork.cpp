@@ -10,10 +10,18 @@ namespace {
 
 // The picture's resource for the design size, or 0 for artwork the program does not carry; the
 // large one is the next number.
-int ResourceFor(std::string_view asset) {
-  if (asset.ends_with("/banner.svg")) return IDR_BANNER_1X;
-  if (asset.ends_with("/gear_pump.svg")) return IDR_GEAR_PUMP_1X;
-  if (asset.ends_with("/cylinder_angle.svg")) return IDR_CYLINDER_ANGLE_1X;
+int ResourceFor(Picture picture) {
+  switch (picture) {
+    case Picture::kBanner:
+      return IDR_BANNER_1X;
+    case Picture::kGearPump:
+      return IDR_GEAR_PUMP_1X;
+    case Picture::kCylinderAngle:
+      return IDR_CYLINDER_ANGLE_1X;
+    case Picture::kIcon:
+    case Picture::kNone:
+      break;
+  }
   return 0;
 }
 
@@ -81,8 +89,8 @@ HBITMAP DecodePng(int resource, SIZE& size) {
 
 }  // namespace
 
-Artwork::Artwork(std::string_view asset, int dpi) {
-  const int resource = ResourceFor(asset);
+Artwork::Artwork(Picture picture, int dpi) {
+  const int resource = ResourceFor(picture);
   if (resource == 0) return;
   const bool large = dpi >= kLargeArtworkDpi;
   m_bitmap = DecodePng(large ? resource + 1 : resource, m_size);

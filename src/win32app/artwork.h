@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string_view>
-
+#include "layout/control_layout.h"
 #include "win32app/windows_headers.h"
 
 namespace tallies {
@@ -11,8 +10,7 @@ namespace tallies {
 // 144 dots per inch or more, the design-size one otherwise.
 class Artwork {
  public:
-  // `asset` is the picture's artwork as the layout tables name it (":/images/banner.svg").
-  Artwork(std::string_view asset, int dpi);
+  Artwork(Picture picture, int dpi);
   ~Artwork();
   Artwork(const Artwork&) = delete;
   Artwork& operator=(const Artwork&) = delete;

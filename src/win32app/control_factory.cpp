@@ -3,15 +3,13 @@
 #include <span>
 #include <string>
 
-#include "gauges/gauge_tables.h"
+#include "layout/window_model.h"
 #include "win32app/link_label.h"
 #include "win32app/win32_text.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
 namespace {
-
-// A label taller than one line of text wraps its caption.
-constexpr int kOneLineHeight = 255;
 
 struct WindowKind {
   const wchar_t* className;
@@ -24,9 +22,7 @@ WindowKind KindOf(const ControlRow& row) {
   switch (row.kind) {
     case ControlKind::kCaption:
     case ControlKind::kResult:
-      return {WC_STATICW,
-              kChild | SS_NOPREFIX | (row.height > kOneLineHeight ? SS_LEFT : SS_LEFTNOWORDWRAP),
-              0};
+      return {WC_STATICW, kChild | SS_NOPREFIX | (WrapsText(row) ? SS_LEFT : SS_LEFTNOWORDWRAP), 0};
     case ControlKind::kField:
       return {WC_EDITW, kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::kButton:
@@ -40,16 +36,17 @@ WindowKind KindOf(const ControlRow& row) {
     case ControlKind::kOptionButton:
       // The first option starts the group the two options make.
       return {WC_BUTTONW,
-              kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (row.name == "optHyd" ? WS_GROUP : 0), 0};
+              kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (StartsOptionGroup(row) ? WS_GROUP : 0),
+              0};
     case ControlKind::kTabSet:
       break;
   }
   return {WC_STATICW, kChild, 0};
 }
 
-void FillList(HWND list, std::span<const GaugeRow> table, std::string_view placeholder) {
-  for (const GaugeRow& gauge : table) {
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(gauge.gauge).c_str()));
+void FillList(HWND list, std::string_view name, std::string_view placeholder) {
+  for (std::string_view entry : ListEntries(name)) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
   }
   // Nothing is selected at start; the text part shows the placeholder.
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -60,13 +57,13 @@ void FillList(HWND list, std::span<const GaugeRow> table, std::string_view place
 
 HWND ControlFactory::Create(const ControlRow& row, int id, HWND parent, HINSTANCE instance) {
   const WindowKind kind = KindOf(row);
-  const std::wstring text = Wide(row.text);
+  const std::wstring text = Wide(InitialText(row));
   HWND control =
       CreateWindowExW(kind.exStyle, kind.className, text.c_str(), kind.style, 0, 0, 0, 0, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (!control) return nullptr;
   if (row.kind == ControlKind::kList) {
-    FillList(control, row.name == "Combo1" ? SheetMetalGaugeTable() : WireGaugeTable(), row.text);
+    FillList(control, row.name, row.text);
   }
   if (row.kind == ControlKind::kLinkLabel) LinkLabel::Attach(control);
   return control;

@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
-#include "config/app_config.h"
-#include "conversions/temperatures.h"
-#include "conversions/unit_pairs.h"
-#include "gauges/gauge_lists.h"
-#include "hydraulic/hydraulic_buttons.h"
 #include "layout/control_ids.h"
+#include "layout/window_model.h"
 #include "resource_ids.h"
 #include "win32app/control_factory.h"
 #include "win32app/core/dpi_scale.h"
-#include "win32app/core/focus_order.h"
 #include "win32app/system_dpi.h"
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_text.h"
@@ -42,6 +37,11 @@ RECT FirstClientRect(int dpi) {
 
 }  // namespace
 
+const wchar_t* MainWindow::ClassName() {
+  static const std::wstring name = Wide(kMainWindowName);
+  return name.c_str();
+}
+
 void MainWindow::RegisterClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -53,21 +53,17 @@ void MainWindow::RegisterClass(HINSTANCE instance) {
                                                       GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kWindowGrey);
-  windowClass.lpszClassName = kClassName;
+  windowClass.lpszClassName = ClassName();
   RegisterClassExW(&windowClass);
 }
 
 MainWindow::MainWindow(HINSTANCE instance)
     : m_instance(instance), m_decimalSeparator(UserDecimalSeparator()) {
-  for (const auto& handlers :
-       {HydraulicButtons(), UnitPairButtons(), TemperatureButtons(), GaugeLists()}) {
-    for (const ButtonHandler& entry : handlers) m_handlers.emplace(entry.control, entry.handler);
-  }
   const int dpi = SystemDpi::ForSystem();
   const RECT frame =
       SystemDpi::WindowRectFor(FirstClientRect(dpi), kWindowStyle, kWindowExStyle, dpi);
-  const std::wstring title = Wide(std::string(kVendorSiteName) + " - Hydraulic Calculations");
-  CreateWindowExW(kWindowExStyle, kClassName, title.c_str(), kWindowStyle, frame.left, frame.top,
+  const std::wstring title = Wide(MainWindowTitle());
+  CreateWindowExW(kWindowExStyle, ClassName(), title.c_str(), kWindowStyle, frame.left, frame.top,
                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                   this);
   m_messages = Win32MessageBox(m_window);
@@ -81,9 +77,9 @@ MainWindow::MainWindow(HINSTANCE instance)
                  adjusted.bottom - adjusted.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ApplyLook(windowDpi);
-  // The window opens in the hydraulic view, the focus on its tab set.
-  SwitchView(true);
-  m_lastFocus = TabSetNamed("SSTabHyd")->Window();
+  // The window opens in its first view, the focus on the view's tab set.
+  SwitchView(Views().front());
+  m_lastFocus = TabSetNamed(InitialFocus())->Window();
   TopLevelWindows::Opened();
 }
 
@@ -96,9 +92,6 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Build() {
   BuildRows(WindowControls(), m_window, nullptr);
-  // The link's caption is completed with the site's name.
-  const Item* link = Find("Label3");
-  SetWindowTextUtf8(link->window, std::string(link->row->text) + std::string(kVendorSiteName));
   for (auto pages : {HydraulicPages(), GeneralPages()}) {
     for (const PageLayout& page : pages) {
       TabSet* holder = TabSetNamed(page.tabSet);
@@ -115,18 +108,12 @@ void MainWindow::Build() {
 // Builds the controls of one table on `parent`, in keyboard order, so the order of the child
 // windows (which the dialog manager follows) is the keyboard order as well.
 void MainWindow::BuildRows(std::span<const ControlRow> rows, HWND parent, TabSet* holder) {
-  std::vector<const ControlRow*> ordered;
-  for (const ControlRow& row : rows) ordered.push_back(&row);
-  std::stable_sort(ordered.begin(), ordered.end(), [](const ControlRow* a, const ControlRow* b) {
-    return a->tabOrder < b->tabOrder;
-  });
-  for (const ControlRow* row : ordered) {
+  for (const ControlRow* row : InTabOrder(rows)) {
     const int id = ControlId(row->name);
     HWND window = nullptr;
     if (row->kind == ControlKind::kTabSet) {
-      for (const TabSetLayout& layout : TabSets()) {
-        if (layout.name != row->name) continue;
-        m_tabSets.push_back(std::make_unique<TabSet>(layout, id, parent, m_instance));
+      if (const TabSetLayout* layout = tallies::FindTabSet(row->name)) {
+        m_tabSets.push_back(std::make_unique<TabSet>(*layout, id, parent, m_instance));
         window = m_tabSets.back()->Window();
       }
     } else {
@@ -141,7 +128,7 @@ void MainWindow::ApplyLook(int dpi) {
   m_artwork.clear();
   for (const Item& item : m_items) {
     if (item.row->kind == ControlKind::kPicture) {
-      m_artwork.emplace(item.row->name, std::make_unique<Artwork>(item.row->asset, dpi));
+      m_artwork.emplace(item.row->name, std::make_unique<Artwork>(item.row->picture, dpi));
     }
   }
   // A tab set is always listed before the controls of its pages, so its pages are placed

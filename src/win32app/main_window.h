@@ -8,6 +8,7 @@
 
 #include "controls/controls.h"
 #include "layout/control_layout.h"
+#include "layout/window_model.h"
 #include "platform/win32/win32_message_box.h"
 #include "win32app/app_look.h"
 #include "win32app/artwork.h"
@@ -22,8 +23,8 @@ namespace tallies {
 // its name. It is the Controls that every calculator works through.
 class MainWindow : public Controls {
  public:
-  // The window class, which a test driver looks for.
-  static constexpr wchar_t kClassName[] = L"frmMain";
+  // The window class, named after the window, which a test driver looks for.
+  static const wchar_t* ClassName();
 
   static void RegisterClass(HINSTANCE instance);
   // Creates the window at its first position, in the hydraulic view; not yet shown.
@@ -40,12 +41,6 @@ class MainWindow : public Controls {
   void SetText(std::string_view control, std::string_view text) override;
   void SetCaption(std::string_view control, std::string_view caption) override;
   std::string DecimalSeparator() const override { return m_decimalSeparator; }
-
-  // The view switch and the window's own buttons.
-  void optHyd_Click();
-  void optGen_Click();
-  void cmdAbout_Click();
-  void Label3_Click();
 
  private:
   // One control of the window and the tab set whose page holds it (none on the window itself).
@@ -67,7 +62,10 @@ class MainWindow : public Controls {
   const Item* FindById(int id) const;
   TabSet* FindTabSet(HWND window) const;
   TabSet* TabSetNamed(std::string_view name) const;
-  void SwitchView(bool hydraulic);
+  // Selects the view's option and shows its tab set alone.
+  void SwitchView(const ViewLayout& view);
+  // The link label's click: opens the project's web site.
+  void OpenSite();
 
   bool OnCommand(int id, int code);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
@@ -81,7 +79,6 @@ class MainWindow : public Controls {
   std::vector<Item> m_items;
   std::vector<std::unique_ptr<TabSet>> m_tabSets;
   std::map<std::string_view, std::unique_ptr<Artwork>, std::less<>> m_artwork;
-  std::map<std::string_view, void (*)(Controls&), std::less<>> m_handlers;
   FocusCycle m_focus;
   HWND m_lastFocus = nullptr;
 };

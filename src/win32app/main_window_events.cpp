@@ -9,6 +9,7 @@
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
 
@@ -79,39 +80,34 @@ bool MainWindow::OnCommand(int id, int code) {
   const Item* item = FindById(id);
   if (!item) return false;
   const ControlRow& row = *item->row;
-  switch (row.kind) {
-    case ControlKind::kButton:
-      if (code != BN_CLICKED) return false;
-      if (row.name == "cmdAbout") {
-        cmdAbout_Click();
-      } else if (auto handler = m_handlers.find(row.name); handler != m_handlers.end()) {
-        RunCalculator(handler->second, *this, m_messages);
-      }
+  // Only the choice of an entry starts a list, never typing into its text part.
+  const int starts = row.kind == ControlKind::kList        ? CBN_SELCHANGE
+                     : row.kind == ControlKind::kLinkLabel ? STN_CLICKED
+                                                           : BN_CLICKED;
+  if (code != starts) return false;
+  if (row.kind == ControlKind::kList) {
+    const auto chosen = SendMessageW(item->window, CB_GETCURSEL, 0, 0);
+    if (chosen == CB_ERR) return true;
+    // The text part takes the chosen entry only after this notification; the handler reads
+    // the entry, so it is put there first.
+    const auto length = SendMessageW(item->window, CB_GETLBTEXTLEN, chosen, 0);
+    std::wstring entry(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(item->window, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(entry.data()));
+    SetWindowTextW(item->window, entry.c_str());
+  }
+  const ControlAction action = ActionOf(row.name);
+  switch (action.action) {
+    case Action::kCalculate:
+      RunCalculator(action.calculator, *this, m_messages);
       return true;
-    case ControlKind::kOptionButton:
-      if (code != BN_CLICKED) return false;
-      if (row.name == "optHyd") optHyd_Click();
-      if (row.name == "optGen") optGen_Click();
+    case Action::kShowView:
+      SwitchView(*action.view);
       return true;
-    case ControlKind::kList: {
-      // Only the choice of an entry runs the list's handler, never typing into its text part.
-      if (code != CBN_SELCHANGE) return false;
-      const auto chosen = SendMessageW(item->window, CB_GETCURSEL, 0, 0);
-      if (chosen == CB_ERR) return true;
-      // The text part takes the chosen entry only after this notification; the handler reads
-      // the entry, so it is put there first.
-      const auto length = SendMessageW(item->window, CB_GETLBTEXTLEN, chosen, 0);
-      std::wstring entry(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-      SendMessageW(item->window, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(entry.data()));
-      SetWindowTextW(item->window, entry.c_str());
-      if (auto handler = m_handlers.find(row.name); handler != m_handlers.end()) {
-        RunCalculator(handler->second, *this, m_messages);
-      }
+    case Action::kShowAbout:
+      AboutBox::Show(m_instance);
       return true;
-    }
-    case ControlKind::kLinkLabel:
-      if (code != STN_CLICKED) return false;
-      Label3_Click();
+    case Action::kOpenSite:
+      OpenSite();
       return true;
     default:
       return false;
@@ -130,7 +126,7 @@ bool MainWindow::OnDrawItem(const DRAWITEMSTRUCT& draw) {
   const auto art = m_artwork.find(item->row->name);
   if (art == m_artwork.end() || !art->second->Loaded()) return true;
   RECT target = draw.rcItem;
-  if (item->row->name != "Image1") {
+  if (DesignOf(item->row->picture).fit == PictureFit::kNaturalSize) {
     // A drawing is shown at its own size from the corner of its box; the banner fills its box.
     const SIZE size = art->second->DesignSize();
     target.right = target.left + MulDiv(size.cx, m_look->Dpi(), 96);
@@ -150,26 +146,23 @@ LRESULT MainWindow::OnColour(HDC dc, HWND control) {
                         reinterpret_cast<LPARAM>(control));
 }
 
-void MainWindow::SwitchView(bool hydraulic) {
-  Button_SetCheck(Find("optHyd")->window, hydraulic ? BST_CHECKED : BST_UNCHECKED);
-  Button_SetCheck(Find("optGen")->window, hydraulic ? BST_UNCHECKED : BST_CHECKED);
-  // The tab set coming into view is shown before the other is hidden, so the window never
-  // shows neither.
-  TabSetNamed(hydraulic ? "SSTabHyd" : "SSTabGen")->SetShown(true);
-  TabSetNamed(hydraulic ? "SSTabGen" : "SSTabHyd")->SetShown(false);
+void MainWindow::SwitchView(const ViewLayout& view) {
+  for (const ViewLayout& each : Views()) {
+    Button_SetCheck(Find(each.option)->window, &each == &view ? BST_CHECKED : BST_UNCHECKED);
+  }
+  // The tab set coming into view is shown before the others are hidden, so the window never
+  // shows none.
+  TabSetNamed(view.tabSet)->SetShown(true);
+  for (const ViewLayout& each : Views()) {
+    if (&each != &view) TabSetNamed(each.tabSet)->SetShown(false);
+  }
 }
 
-void MainWindow::optHyd_Click() { SwitchView(true); }
-
-void MainWindow::optGen_Click() { SwitchView(false); }
-
-void MainWindow::cmdAbout_Click() { AboutBox::Show(m_instance); }
-
-void MainWindow::Label3_Click() {
+void MainWindow::OpenSite() {
   Win32Platform platform(m_window);
   // The handler reports its own failures; nothing may escape into the message loop.
   try {
-    tallies::Label3_Click(platform.WebLink());
+    Label3_Click(platform.WebLink());
   } catch (...) {
   }
 }

@@ -49,7 +49,8 @@ std::vector<std::string_view> ListEntries(std::string_view list) {
 }
 
 std::string InitialText(const ControlRow& row) {
-  if (row.kind == ControlKind::kLinkLabel) return std::string(row.text) + std::string(kVendorSiteName);
+  if (row.kind == ControlKind::kLinkLabel)
+    return std::string(row.text) + std::string(kVendorSiteName);
   if (row.name == "lblDescription") return AboutDescriptionText();
   if (row.name == "lblDisclaimer") return AboutDisclaimerText();
   return std::string(row.text);

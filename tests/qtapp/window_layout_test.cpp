@@ -32,33 +32,6 @@ std::vector<const ControlRow*> AllRows() {
   return rows;
 }
 
-TEST(WindowLayoutTables, NamesAreUniqueAndEveryPageIsThere) {
-  std::set<std::string_view> names;
-  for (const ControlRow* row : AllRows()) {
-    EXPECT_TRUE(names.insert(row->name).second) << "twice: " << row->name;
-  }
-  EXPECT_EQ(HydraulicPages().size(), 7u);
-  EXPECT_EQ(GeneralPages().size(), 9u);
-  // Every tab of every tab set has its page.
-  for (const TabSetLayout& set : TabSets()) {
-    std::set<int> tabs;
-    for (auto pages : {HydraulicPages(), GeneralPages()}) {
-      for (const PageLayout& page : pages) {
-        if (page.tabSet == set.name) tabs.insert(page.tab);
-      }
-    }
-    EXPECT_EQ(tabs.size(), set.captions.size()) << set.name;
-  }
-}
-
-TEST(WindowLayoutTables, TabOrderNumbersAreUnique) {
-  std::set<int> numbers;
-  for (const ControlRow* row : AllRows()) {
-    if (row->tabOrder == 0) continue;
-    EXPECT_TRUE(numbers.insert(row->tabOrder).second) << row->name << " " << row->tabOrder;
-  }
-}
-
 using WindowLayout = WindowTest;
 
 TEST_F(WindowLayout, EveryObjectNameIsUniqueInTheWindow) {
