@@ -9,6 +9,8 @@
 #   ./bench/startup.sh [launches of each program, 10 by default]
 #
 # TALLIES_BENCH_BUILD names another build folder (build/bench by default).
+# TALLIES_BENCH_OTHER names another Tallies program (an older build's, say), launched in turn
+# with the others in the same run, so the two builds are measured side by side.
 set -euo pipefail
 script=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$script")/.."
@@ -62,10 +64,12 @@ tallies=$build/src/qtapp/tallies
 launch "$bare" >/dev/null
 launch "$bare" --text >/dev/null
 launch "$tallies" >/dev/null
+other=${TALLIES_BENCH_OTHER:-}
+[ -n "$other" ] && launch "$other" >/dev/null
 
 printf '%-4s %14s %14s %14s %14s %14s %14s\n' run "bare ms" "text ms" "tallies ms" \
   "bare KiB" "text KiB" "tallies KiB"
-: >"$scratch/bare" && : >"$scratch/text" && : >"$scratch/tallies"
+: >"$scratch/bare" && : >"$scratch/text" && : >"$scratch/tallies" && : >"$scratch/other"
 for ((i = 1; i <= runs; i++)); do
   read -r bare_ms bare_kib < <(launch "$bare")
   read -r text_ms text_kib < <(launch "$bare" --text)
@@ -73,6 +77,11 @@ for ((i = 1; i <= runs; i++)); do
   echo "$bare_ms $bare_kib" >>"$scratch/bare"
   echo "$text_ms $text_kib" >>"$scratch/text"
   echo "$tallies_ms $tallies_kib" >>"$scratch/tallies"
+  if [ -n "$other" ]; then
+    read -r other_ms other_kib < <(launch "$other")
+    echo "$other_ms $other_kib" >>"$scratch/other"
+    echo "     other program: $other_ms ms, $other_kib KiB"
+  fi
   printf '%-4s %14.1f %14.1f %14.1f %14d %14d %14d\n' "$i" "$bare_ms" "$text_ms" "$tallies_ms" \
     "$bare_kib" "$text_kib" "$tallies_kib"
 done
@@ -97,3 +106,11 @@ awk -v bm="$bare_map" -v xm="$text_map" -v tm="$tallies_map" -v br="$bare_rss" \
          ratio_target, ratio <= ratio_target ? "met" : "missed", extra_target,
          extra <= extra_target ? "met" : "missed"
 }'
+if [ -n "$other" ]; then
+  other_map=$(cut -d' ' -f1 "$scratch/other" | median)
+  other_rss=$(cut -d' ' -f2 "$scratch/other" | median)
+  awk -v om="$other_map" -v or="$other_rss" -v tm="$tallies_map" -v tr="$tallies_rss" 'BEGIN {
+    printf "  %-20s %7.1f ms %9s %7.1f MiB; this build against it: %+.1f ms, %+.1f MiB\n",
+           "other program", om, "", or / 1024, tm - om, (tr - or) / 1024
+  }'
+fi

@@ -14,117 +14,56 @@ struct CaptionLink {
 };
 
 constexpr CaptionLink kCaptions[] = {
+    // field, list or result, and its caption, page by page
+    // clang-format off
     // SSTabHyd tab 0
-    {"lblHP", "Label5"},   // Horsepower Required
-    {"txtGPM", "Label4"},  // Gallons Per Minute
-    {"txtPSI", "lblPSI"},  // PSI
+    {"lblHP", "Label5"}, {"txtGPM", "Label4"}, {"txtPSI", "lblPSI"},
     // SSTabHyd tab 1
-    {"txtDIA", "Label7"},        // Diameter of Cylinder
-    {"lblArea", "Label6"},       // Area (sq. in.)
-    {"txtArea1", "Label8"},      // Area
-    {"txtPSI1", "Label9"},       // PSI
-    {"lblForce", "Label12"},     // Force (lbs.)
-    {"txtArea2", "Label13"},     // Area
-    {"txtGPM1", "Label14"},      // Gallons Per Minute
-    {"lblCylSpeed", "Label10"},  // Cyl. Speed (ft./sec.)
+    {"txtDIA", "Label7"}, {"lblArea", "Label6"}, {"txtArea1", "Label8"}, {"txtPSI1", "Label9"},
+    {"lblForce", "Label12"}, {"txtArea2", "Label13"}, {"txtGPM1", "Label14"},
+    {"lblCylSpeed", "Label10"},
     // SSTabHyd tab 2
-    {"txtTorque", "Label11"},  // Torque (ft./lbs.)
-    {"txtHP2", "Label16"},     // Horsepower
-    {"txtRPM", "Label17"},     // RPM
+    {"txtTorque", "Label11"}, {"txtHP2", "Label16"}, {"txtRPM", "Label17"},
     // SSTabHyd tab 3
-    {"txtIDVel", "Label20"},     // Inside Diameter of Hose/Pipe
-    {"txtGPMVel", "Label21"},    // Gallons Per Minute
-    {"lblVelocity", "Label22"},  // Velocity (ft./sec.)
+    {"txtIDVel", "Label20"}, {"txtGPMVel", "Label21"}, {"lblVelocity", "Label22"},
     // SSTabHyd tab 4
-    {"txtDispTor", "Label23"},    // Displacement (cu./rev.)
-    {"txtPSITor", "Label24"},     // PSI
-    {"lblTorqueTor", "Label25"},  // Torque(ft./lbs.)
+    {"txtDispTor", "Label23"}, {"txtPSITor", "Label24"}, {"lblTorqueTor", "Label25"},
     // SSTabHyd tab 5
-    {"txtTotalForce", "Label26"},  // Total Force of Cyl
-    {"txtAngleAng", "Label27"},    // Angle
-    {"lblForceAng", "Label29"},    // Force at Angle
+    {"txtTotalForce", "Label26"}, {"txtAngleAng", "Label27"}, {"lblForceAng", "Label29"},
     // SSTabHyd tab 6
-    {"txtW", "Label34"},        // W
-    {"txtD", "Label35"},        // D
-    {"txtL", "Label36"},        // L
-    {"txtRPMpump", "Label37"},  // RPM
-    {"lblGPMpump", "Label38"},  // Gallons per Minute
-    {"lblCIR", "Label39"},      // C.I.R. Displacement
+    {"txtW", "Label34"}, {"txtD", "Label35"}, {"txtL", "Label36"}, {"txtRPMpump", "Label37"},
+    {"lblGPMpump", "Label38"}, {"lblCIR", "Label39"},
     // SSTabGen tab 0
-    {"txtin1", "Label40"},  // inch (in)
-    {"txtmm1", "Label41"},  // millimeter (mm)
-    {"txtft", "Label47"},   // foot (ft)
-    {"txtm1", "Label46"},   // meter (m)
-    {"txtin2", "Label42"},  // inch (in)
-    {"txtcm", "Label43"},   // centimeter (cm)
-    {"txtyd", "Label48"},   // yard (yd)
-    {"txtm2", "Label49"},   // meter (m)
-    {"txtin3", "Label44"},  // inch (in)
-    {"txtm", "Label45"},    // meter (m)
-    {"txtmi", "Label50"},   // mile (US Statute)
-    {"txtkm", "Label51"},   // kilometer (km)
+    {"txtin1", "Label40"}, {"txtmm1", "Label41"}, {"txtft", "Label47"}, {"txtm1", "Label46"},
+    {"txtin2", "Label42"}, {"txtcm", "Label43"}, {"txtyd", "Label48"}, {"txtm2", "Label49"},
+    {"txtin3", "Label44"}, {"txtm", "Label45"}, {"txtmi", "Label50"}, {"txtkm", "Label51"},
     // SSTabGen tab 1
-    {"txtcuin", "Label52"},   // cubic inch (cu in)
-    {"txtcum1", "Label53"},   // cubic meter (cu m)
-    {"txt11", "Label65"},     // liter
-    {"txtgal1", "Label64"},   // gallon U.S. (gal)
-    {"txtcuft", "Label56"},   // cubic foot (cu ft)
-    {"txtcum2", "Label57"},   // cubic meter (cu m)
-    {"txtgal2", "Label66"},   // gallon U.S. (gal)
-    {"txtcum4", "Label67"},   // cubic meter (cu m)
-    {"txtcuyd", "Label58"},   // cubic yard (cu yd)
-    {"txtcum3", "Label59"},   // cubic meter (cu m)
-    {"txtl3", "Label69"},     // liter
-    {"txtgal3", "Label68"},   // gallon Canada (gal)
-    {"txtfloz1", "Label60"},  // fluid ounce (fl oz)
-    {"txtml1", "Label61"},    // milliliters (ml)
-    {"txtgal4", "Label70"},   // gallon Canada (gal)
-    {"txtcum6", "Label71"},   // cubic meter (cu m)
-    {"txtfloz2", "Label62"},  // fluid ounce (fl oz)
-    {"txtcum5", "Label63"},   // cubic meter (cu m)
+    {"txtcuin", "Label52"}, {"txtcum1", "Label53"}, {"txt11", "Label65"}, {"txtgal1", "Label64"},
+    {"txtcuft", "Label56"}, {"txtcum2", "Label57"}, {"txtgal2", "Label66"}, {"txtcum4", "Label67"},
+    {"txtcuyd", "Label58"}, {"txtcum3", "Label59"}, {"txtl3", "Label69"}, {"txtgal3", "Label68"},
+    {"txtfloz1", "Label60"}, {"txtml1", "Label61"}, {"txtgal4", "Label70"}, {"txtcum6", "Label71"},
+    {"txtfloz2", "Label62"}, {"txtcum5", "Label63"},
     // SSTabGen tab 2
     // SSTabGen tab 3
-    {"txtsqin", "Label88"},  // square inch (sq in)
-    {"txtsqm2", "Label89"},  // square meter (sq m)
-    {"txtac", "Label92"},    // acre (ac)
-    {"txtha", "Label93"},    // hectare (ha)
-    {"txtsqft", "Label86"},  // square foot (sq ft)
-    {"txtsqm1", "Label87"},  // square meter (sq m)
-    {"txtsqyd", "Label90"},  // square yard (sq yd)
-    {"txtsqm3", "Label91"},  // square meter (sq m)
+    {"txtsqin", "Label88"}, {"txtsqm2", "Label89"}, {"txtac", "Label92"}, {"txtha", "Label93"},
+    {"txtsqft", "Label86"}, {"txtsqm1", "Label87"}, {"txtsqyd", "Label90"}, {"txtsqm3", "Label91"},
     // SSTabGen tab 4
-    {"txtFahrenheit1", "Label94"},   // Fahrenheit (F)
-    {"lblCelsius1", "Label98"},      // Celsius (C)
-    {"txtCelsius1", "Label95"},      // Celsius (C)
-    {"lblFahrenheit1", "Label99"},   // Fahrenheit (F)
-    {"txtFahrenheit2", "Label100"},  // Fahrenheit (F)
-    {"lblKelvin1", "Label101"},      // Kelvin (K)
-    {"txtKelvin1", "Label96"},       // Kelvin (K)
-    {"lblFahrenheit2", "Label102"},  // Fahrenheit (F)
-    {"txtCelsius2", "Label97"},      // Celsius (C)
-    {"lblKelvin2", "Label104"},      // Kelvin (K)
-    {"txtKelvin2", "Label105"},      // Kelvin (K)
-    {"lblCelsius2", "Label106"},     // Celsius (C)
+    {"txtFahrenheit1", "Label94"}, {"lblCelsius1", "Label98"}, {"txtCelsius1", "Label95"},
+    {"lblFahrenheit1", "Label99"}, {"txtFahrenheit2", "Label100"}, {"lblKelvin1", "Label101"},
+    {"txtKelvin1", "Label96"}, {"lblFahrenheit2", "Label102"}, {"txtCelsius2", "Label97"},
+    {"lblKelvin2", "Label104"}, {"txtKelvin2", "Label105"}, {"lblCelsius2", "Label106"},
     // SSTabGen tab 5
-    {"Combo1", "Label103"},         // Sheet Metal Thickness
-    {"Combo2", "Label107"},         // Wire Gauge Thickness
-    {"lblSteelGauge", "Label103"},  // Sheet Metal Thickness
-    {"lblWireGauge", "Label107"},   // Wire Gauge Thickness
+    {"Combo1", "Label103"}, {"Combo2", "Label107"}, {"lblSteelGauge", "Label103"},
+    {"lblWireGauge", "Label107"},
     // SSTab1 tab 0
-    {"txtlbwm", "Label72"},   // pound (lb)
-    {"txtkgwm", "Label73"},   // kilogram (kg)
-    {"txttonwm", "Label74"},  // ton, 2000 lb
-    {"txtkgwm2", "Label75"},  // kilogram (kg)
+    {"txtlbwm", "Label72"}, {"txtkgwm", "Label73"}, {"txttonwm", "Label74"},
+    {"txtkgwm2", "Label75"},
     // SSTab1 tab 1
-    {"txtklf", "Label78"},   // kip per linear foot (klf)
-    {"txtkgm1", "Label79"},  // kilogram per meter (kg/m)
-    {"txtplf", "Label80"},   // pound per linear foot (plf)
-    {"txtkgm2", "Label81"},  // kilogram per meter (kg/m)
+    {"txtklf", "Label78"}, {"txtkgm1", "Label79"}, {"txtplf", "Label80"}, {"txtkgm2", "Label81"},
     // SSTab1 tab 2
-    {"txtpcf", "Label82"},     // pound per cubic foot (pcf)
-    {"txtkgcum1", "Label83"},  // kg per cubicmeter (kg/cu m)
-    {"txtlbcuyd", "Label84"},  // pound per cubic yard (lb/cu yd)
-    {"txtkgcum2", "Label85"},  // kg per cubicmeter (kg/cu m)
+    {"txtpcf", "Label82"}, {"txtkgcum1", "Label83"}, {"txtlbcuyd", "Label84"},
+    {"txtkgcum2", "Label85"},
+    // clang-format on
 };
 
 }  // namespace
