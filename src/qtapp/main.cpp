@@ -3,18 +3,21 @@
 
 #include <QApplication>
 
+#include "config/app_config.h"
+#include "platform/qt/qt_modal_message_box.h"
 #include "qtapp/about_actions.h"
 #include "qtapp/app_look.h"
 #include "qtapp/frm_main.h"
-#include "qtapp/screenshot.h"
-#include "platform/qt/qt_modal_message_box.h"
 #include "qtapp/readable_palette.h"
+#include "qtapp/screenshot.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tallies"));
-  QApplication::setApplicationVersion(QStringLiteral("1.2.0"));
-  QApplication::setDesktopFileName(QStringLiteral("org.example.Tallies"));
+  QApplication::setApplicationVersion(
+      QString::fromUtf8(tallies::kVersionText.data(), tallies::kVersionText.size()));
+  QApplication::setDesktopFileName(
+      QString::fromUtf8(tallies::kAppId.data(), tallies::kAppId.size()));
   tallies::ApplyApplicationLook(app);
   tallies::ScreenshotPaletteOnRequest();
 

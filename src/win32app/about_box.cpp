@@ -5,16 +5,18 @@
 
 #include "about/about_texts.h"
 #include "about/start_sys_info.h"
-#include "config/app_config.h"
 #include "layout/about_layout.h"
 #include "layout/control_ids.h"
+#include "layout/window_model.h"
 #include "resource_ids.h"
 #include "win32app/core/dpi_scale.h"
+#include "win32app/hidden_owner.h"
 #include "win32app/system_dpi.h"
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
 #include "win32app/window_proc.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
 namespace {
@@ -47,6 +49,11 @@ RECT ToRect(const PixelRect& place) {
 
 AboutBox* AboutBox::s_current = nullptr;
 
+const wchar_t* AboutBox::ClassName() {
+  static const std::wstring name = Wide(kAboutBoxName);
+  return name.c_str();
+}
+
 void AboutBox::RegisterClass(HINSTANCE instance) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -55,8 +62,9 @@ void AboutBox::RegisterClass(HINSTANCE instance) {
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kDefault);
-  windowClass.lpszClassName = kClassName;
+  windowClass.lpszClassName = ClassName();
   RegisterClassExW(&windowClass);
+  HiddenOwner::RegisterClass(instance);
 }
 
 void AboutBox::Show(HINSTANCE instance) {
@@ -74,10 +82,13 @@ AboutBox::AboutBox(HINSTANCE instance) : m_instance(instance) {
   const PixelRect client =
       TwipsToDevicePixels(kFirstLeft, kFirstTop, kAboutClientWidth, kAboutClientHeight, dpi);
   const RECT frame = KeptOnScreen(SystemDpi::WindowRectFor(ToRect(client), kStyle, kExStyle, dpi));
-  // No owner: the box has its own place among the desktop's windows and outlives the main one.
-  CreateWindowExW(kExStyle, kClassName, Wide(kAboutInitialCaption).c_str(), kStyle, frame.left,
-                  frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                  instance, this);
+  // Owned by the hidden window, not by the main one: no taskbar button, yet the box has its own
+  // place among the desktop's windows and outlives the main one. WS_EX_APPWINDOW would bring
+  // the button back.
+  static_assert((kExStyle & WS_EX_APPWINDOW) == 0);
+  CreateWindowExW(kExStyle, ClassName(), Wide(kAboutInitialCaption).c_str(), kStyle, frame.left,
+                  frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                  HiddenOwner::Window(instance), nullptr, instance, this);
   Build();
   Place(SystemDpi::ForWindow(m_window));
   // Loading replaces the window definition's texts before the box is first drawn.
@@ -86,21 +97,14 @@ AboutBox::AboutBox(HINSTANCE instance) : m_instance(instance) {
 }
 
 void AboutBox::Build() {
-  std::vector<const ControlRow*> rows;
-  for (const ControlRow& row : AboutControls()) rows.push_back(&row);
   // Child windows in keyboard order, which the dialog manager follows: OK first.
-  std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
-    return a->tabOrder < b->tabOrder;
-  });
-  for (const ControlRow* row : rows) {
-    std::string text(row->text);
-    if (row->name == "lblDescription") text = AboutDescriptionText();
-    if (row->name == "lblDisclaimer") text = AboutDisclaimerText();
+  for (const ControlRow* row : InTabOrder(AboutControls())) {
+    const std::string text = InitialText(*row);
     DWORD style = WS_CHILD | WS_VISIBLE;
     const wchar_t* className = WC_STATICW;
     if (row->kind == ControlKind::kButton) {
       className = WC_BUTTONW;
-      style |= WS_TABSTOP | (row->name == "cmdOK" ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      style |= WS_TABSTOP | (IsDefault(row->name) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     } else if (row->kind == ControlKind::kPicture) {
       style |= SS_OWNERDRAW;
     } else {
@@ -131,13 +135,26 @@ void AboutBox::Place(int dpi) {
 }
 
 void AboutBox::Form_Load() {
-  SetWindowTextUtf8(m_window, AboutCaption());
-  SetWindowTextUtf8(Control("lblVersion"), AboutVersionText());
-  SetWindowTextUtf8(Control("lblTitle"), kApplicationTitle);
+  SetWindowTextUtf8(m_window, AboutLoadedCaption());
+  for (const ControlText& text : AboutLoadedTexts()) {
+    SetWindowTextUtf8(Control(text.control), text.text);
+  }
 }
 
 HWND AboutBox::Control(std::string_view name) const {
   return GetDlgItem(m_window, ControlId(name));
+}
+
+// The button that closes the box is its default and cancel button.
+bool AboutBox::IsDefault(std::string_view name) {
+  return ActionOf(name).action == Action::kCloseBox;
+}
+
+int AboutBox::DefaultId() {
+  for (const ControlRow& row : AboutControls()) {
+    if (IsDefault(row.name)) return ControlId(row.name);
+  }
+  return IDCANCEL;
 }
 
 void AboutBox::Paint() {
@@ -173,9 +190,10 @@ LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       // Esc (IDCANCEL from the dialog manager) closes the box as OK does.
-      if (id == ControlId("cmdOK") || id == IDCANCEL) {
+      const Action action = id == IDCANCEL ? Action::kCloseBox : ActionOf(ControlName(id)).action;
+      if (action == Action::kCloseBox) {
         cmdOK_Click();
-      } else if (id == ControlId("cmdSysInfo") && HIWORD(wParam) == BN_CLICKED) {
+      } else if (action == Action::kStartSysInfo && HIWORD(wParam) == BN_CLICKED) {
         cmdSysInfo_Click();
       }
       return 0;
@@ -183,8 +201,12 @@ LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID: {
       // Enter presses the button that has the focus, and OK otherwise.
       HWND focus = GetFocus();
-      if (focus == Control("cmdSysInfo")) return MAKELRESULT(ControlId("cmdSysInfo"), DC_HASDEFID);
-      return MAKELRESULT(ControlId("cmdOK"), DC_HASDEFID);
+      if (focus && GetParent(focus) == m_window &&
+          (SendMessageW(focus, WM_GETDLGCODE, 0, 0) &
+           (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON))) {
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+      }
+      return MAKELRESULT(DefaultId(), DC_HASDEFID);
     }
     case WM_DRAWITEM: {
       const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
@@ -206,7 +228,7 @@ LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         HWND focus = GetFocus();
         if (focus && IsChild(m_window, focus)) m_lastFocus = focus;
       } else {
-        SetFocus(m_lastFocus ? m_lastFocus : Control("cmdOK"));
+        SetFocus(m_lastFocus ? m_lastFocus : GetDlgItem(m_window, DefaultId()));
         return 0;
       }
       break;

@@ -10,7 +10,8 @@
 namespace tallies {
 
 // frmAbout on Windows: title, version, description and notice, the etched separator, "OK" (the
-// default and cancel button) and "&System Info...". Modeless, without owner, one at a time.
+// default and cancel button) and "&System Info...". Modeless, one at a time, owned by a hidden
+// window only: no taskbar button, and it outlives the main window.
 class AboutBox {
  public:
   // The window class, named after the window.

@@ -53,3 +53,7 @@ dpkg -x "$deb" "$work/root"
 outside=$(cd "$work/root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 "$here/check_layout.sh" "$work/root"
+# The metainfo names the release the package holds.
+metainfos=("$work"/root/usr/share/metainfo/*.metainfo.xml)
+grep -q "<release version=\"$version\"" "${metainfos[@]}" ||
+  fail "the metainfo has no release $version"

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "qtapp/about_actions.h"
 #include "config/app_config.h"
 #include "fake_file_system.h"
 #include "fake_program_starter.h"
 #include "fake_registry.h"
+#include "qtapp/about_actions.h"
 #include "support/modal_watchdog.h"
 #include "support/recording_message_box.h"
 #include "support/temp_folder.h"
@@ -77,7 +77,7 @@ TEST_F(AboutBoxTest, ShowsTheLoadedTexts) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->windowTitle(), QStringLiteral("About Tallies"));
   EXPECT_EQ(LabelText(box, "lblTitle"), QStringLiteral("Tallies"));
-  EXPECT_EQ(LabelText(box, "lblVersion"), QStringLiteral("Version 1.2.0"));
+  EXPECT_EQ(LabelText(box, "lblVersion"), QStringLiteral("Version " TALLIES_EXPECTED_VERSION));
   EXPECT_EQ(LabelText(box, "lblDescription"),
             QStringLiteral("Hydraulic/General Calculations - Written by the Tallies developers. "
                            "Note: ") +

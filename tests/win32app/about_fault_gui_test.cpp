@@ -1,13 +1,12 @@
 // The About box and the fault report of tallies.exe, through real window messages.
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "controls/run_calculator.h"
 #include "gui_test.h"
-#include "numeric/arithmetic_fault.h"
 #include "wide_text.h"
 
 namespace tallies::gui {
@@ -29,7 +28,8 @@ TEST_F(AboutBox, OpensOnceAndClosesWithOk) {
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(TitleOf(about), "About Tallies");
   EXPECT_EQ(AppDriver::TextOf(AppDriver::FindIn(about, "lblTitle")), "Tallies");
-  EXPECT_EQ(AppDriver::TextOf(AppDriver::FindIn(about, "lblVersion")), "Version 1.2.0");
+  EXPECT_EQ(AppDriver::TextOf(AppDriver::FindIn(about, "lblVersion")),
+            "Version " TALLIES_EXPECTED_VERSION);
   const std::string description = AppDriver::TextOf(AppDriver::FindIn(about, "lblDescription"));
   EXPECT_EQ(description.rfind("Hydraulic/General Calculations - Written by ", 0), 0u)
       << description;
@@ -39,9 +39,21 @@ TEST_F(AboutBox, OpensOnceAndClosesWithOk) {
       << description;
   EXPECT_EQ(AppDriver::TextOf(AppDriver::FindIn(about, "cmdOK")), "OK");
   EXPECT_EQ(AppDriver::TextOf(AppDriver::FindIn(about, "cmdSysInfo")), "&System Info...");
-  // Modeless and without an owner: the main window stays usable.
-  EXPECT_EQ(GetWindow(about, GW_OWNER), nullptr);
+  // Modeless: the main window stays usable.
   EXPECT_TRUE(IsWindowEnabled(app().mainWindow()));
+  // Not in the task bar, yet a window of its own. Windows gives a taskbar button to a visible
+  // top-level window that has no owner or has WS_EX_APPWINDOW; the box has an owner, and that
+  // owner is none of the program's visible windows, the main window least of all.
+  const HWND owner = GetWindow(about, GW_OWNER);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_NE(owner, app().mainWindow());
+  EXPECT_FALSE(IsWindowVisible(owner));
+  EXPECT_EQ(GetWindowLongPtrW(about, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+  DWORD ownerProcess = 0;
+  GetWindowThreadProcessId(owner, &ownerProcess);
+  DWORD aboutProcess = 0;
+  GetWindowThreadProcessId(about, &aboutProcess);
+  EXPECT_EQ(ownerProcess, aboutProcess);
 
   // A second click brings the same box forward instead of opening another.
   ASSERT_TRUE(app().Click("cmdAbout"));
@@ -59,9 +71,33 @@ TEST_F(AboutBox, OpensOnceAndClosesWithOk) {
   HWND again = app().WaitForTopLevel(L"frmAbout", nullptr, kDialogTimeout);
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(TitleOf(again), "About Tallies");
-  EXPECT_EQ(AppDriver::TextOf(AppDriver::FindIn(again, "lblVersion")), "Version 1.2.0");
+  // The same hidden owner, kept while the program runs; the box still has no taskbar button.
+  EXPECT_EQ(GetWindow(again, GW_OWNER), owner);
+  EXPECT_FALSE(IsWindowVisible(owner));
+  EXPECT_EQ(GetWindowLongPtrW(again, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+  EXPECT_EQ(AppDriver::TextOf(AppDriver::FindIn(again, "lblVersion")),
+            "Version " TALLIES_EXPECTED_VERSION);
   ASSERT_TRUE(AppDriver::ClickWindow(AppDriver::FindIn(again, "cmdOK")));
   EXPECT_TRUE(AppDriver::WaitUntilGone(again, kDialogTimeout));
+}
+
+// The box belongs to no other window of the program: closing the main window leaves it open,
+// and the program ends when the box closes too.
+TEST(AboutBoxOfItsOwn, OutlivesTheMainWindow) {
+  std::string error;
+  std::unique_ptr<AppDriver> app = AppDriver::Start(error);
+  ASSERT_TRUE(app) << error;
+  ASSERT_TRUE(app->Click("cmdAbout"));
+  HWND about = app->WaitForTopLevel(L"frmAbout", nullptr, kDialogTimeout);
+  ASSERT_NE(about, nullptr);
+
+  PostMessageW(app->mainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(AppDriver::WaitUntilGone(app->mainWindow(), kDialogTimeout));
+  EXPECT_TRUE(app->IsRunning());
+  EXPECT_TRUE(IsWindowVisible(about));
+
+  ASSERT_TRUE(AppDriver::ClickWindow(AppDriver::FindIn(about, "cmdOK")));
+  EXPECT_TRUE(app->WaitForExit(kDialogTimeout));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -77,13 +113,11 @@ struct FaultCase {
   const char* result;
   Texts good;  // a sound calculation first, to have a result to keep
   const char* goodShown;
-  Texts faulty;  // the inputs then changed
-  FaultKind kind;
+  Texts faulty;        // the inputs then changed
+  const char* report;  // the message box's text, word for word as the user reads it
 };
 
-void PrintTo(const FaultCase& c, std::ostream* os) {
-  *os << c.button << " " << FaultKindName(c.kind);
-}
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.button << ": " << c.report; }
 
 class FaultReport : public GuiTest, public ::testing::WithParamInterface<FaultCase> {};
 
@@ -99,7 +133,7 @@ TEST_P(FaultReport, ShowsTheKindAndKeepsTheResult) {
   ASSERT_TRUE(app().PostClick(c.button));
   HWND box = app().WaitForMessageBox(kDialogTimeout);
   ASSERT_NE(box, nullptr) << "no message box after " << c.button;
-  EXPECT_EQ(AppDriver::MessageBoxText(box), FaultReportText(c.kind));
+  EXPECT_EQ(AppDriver::MessageBoxText(box), c.report);
   EXPECT_EQ(AppDriver::VisibleButtonTexts(box), std::vector<std::string>{"OK"});
   EXPECT_EQ(app().TopLevelWindows(L"#32770").size(), 1u);
   ASSERT_TRUE(AppDriver::CloseMessageBox(box));
@@ -124,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FaultReport,
                                        {{"txtIDVel", "1"}, {"txtGPMVel", "10"}},
                                        "4.084552",
                                        {{"txtIDVel", ""}, {"txtGPMVel", "10"}},
-                                       FaultKind::kDivisionByZero},
+                                       "The calculation stopped: Division by zero.\n"
+                                       "Check the values and click Calc again."},
                              // No area and no flow: 0 / 0.
                              FaultCase{"SSTabHyd",
                                        1,
@@ -133,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FaultReport,
                                        {{"txtArea2", "3.141593"}, {"txtGPM1", "10"}},
                                        "1.02114",
                                        {{"txtArea2", ""}, {"txtGPM1", ""}},
-                                       FaultKind::kInvalidOperation},
+                                       "The calculation stopped: Invalid operation.\n"
+                                       "Check the values and click Calc again."},
                              // An input beyond the largest Single.
                              FaultCase{"SSTabHyd",
                                        0,
@@ -142,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FaultReport,
                                        {{"txtGPM", "10"}, {"txtPSI", "1500"}},
                                        "8.751458",
                                        {{"txtGPM", "1E39"}, {"txtPSI", "1500"}},
-                                       FaultKind::kOverflow}),
+                                       "The calculation stopped: Overflow.\n"
+                                       "Check the values and click Calc again."}),
                          [](const ::testing::TestParamInfo<FaultCase>& info) {
                            return std::string(info.param.button);
                          });
