@@ -16,7 +16,7 @@ std::string FaultReportText(FaultKind kind);
 // Runs one calculator over a window's controls. An arithmetic fault ends it and is reported
 // through `messages`; whatever the handler wrote before the fault stays, and no exception
 // leaves here, so none can reach a toolkit's event loop. Every front-end runs its calculators
-// through this one function.
-void RunCalculator(void (*handler)(Controls&), Controls& form, MessageBox& messages);
+// through this one function. True when the calculator ran to its end.
+bool RunCalculator(void (*handler)(Controls&), Controls& form, MessageBox& messages);
 
 }  // namespace tallies

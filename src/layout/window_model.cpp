@@ -59,6 +59,46 @@ bool StartsOptionGroup(const ControlRow& row) {
 
 std::string_view InitialFocus() { return kViews[0].tabSet; }
 
+const ControlRow* FindControl(std::string_view name) {
+  for (auto rows : {WindowControls(), AboutControls()}) {
+    for (const ControlRow& row : rows) {
+      if (row.name == name) return &row;
+    }
+  }
+  for (auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      for (const ControlRow& row : page.controls) {
+        if (row.name == name) return &row;
+      }
+    }
+  }
+  return nullptr;
+}
+
+std::string_view CaptionTextOf(std::string_view control) {
+  const ControlRow* caption = FindControl(CaptionOf(control));
+  return caption ? caption->text : std::string_view();
+}
+
+std::vector<std::string> ShortenedForms(std::string_view text, std::string_view decimalSeparator) {
+  std::vector<std::string> forms;
+  const std::size_t separator =
+      decimalSeparator.empty() ? std::string_view::npos : text.find(decimalSeparator);
+  if (separator == std::string_view::npos) return forms;
+  const std::size_t fraction = separator + decimalSeparator.size();
+  std::size_t end = fraction;  // the fraction's digits run up to the exponent, if any
+  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  const std::string_view exponent = text.substr(end);
+  // Fewer and fewer fraction digits; with none left, the separator goes too.
+  for (std::size_t kept = end - fraction; kept-- > 0;) {
+    std::string form(kept > 0 ? text.substr(0, fraction + kept) : text.substr(0, separator));
+    form += "…";
+    form += exponent;
+    forms.push_back(std::move(form));
+  }
+  return forms;
+}
+
 const TabSetLayout* FindTabSet(std::string_view name) {
   for (const TabSetLayout& set : TabSets()) {
     if (set.name == name) return &set;
@@ -83,9 +123,9 @@ bool TakesFocus(ControlKind kind) {
     case ControlKind::kOptionButton:
     case ControlKind::kTabSet:
     case ControlKind::kLinkLabel:
+    case ControlKind::kResult:
       return true;
     case ControlKind::kCaption:
-    case ControlKind::kResult:
     case ControlKind::kPicture:
       return false;
   }

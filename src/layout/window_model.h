@@ -54,14 +54,16 @@ bool StartsOptionGroup(const ControlRow& row);
 // The control that has the focus when the window opens: the first view's tab set.
 std::string_view InitialFocus();
 
+// The control of that name on the main window, its pages or the About box, or none.
+const ControlRow* FindControl(std::string_view name);
 // The tab set of that name, or none.
 const TabSetLayout* FindTabSet(std::string_view name);
 // The page of a tab, or none.
 const PageLayout* FindPage(std::string_view tabSet, int tab);
 
 // Whether a control of this kind takes the keyboard focus: fields, buttons, lists, the option
-// buttons, the tab sets (with their strip of tabs) and the link label. Captions, results and
-// pictures do not.
+// buttons, the tab sets (with their strip of tabs), the link label and the results, so that a
+// result can be reached, read and copied from the keyboard. Captions and pictures do not.
 bool TakesFocus(ControlKind kind);
 // The rows by increasing tab-order number, rows of equal number in table order.
 std::vector<const ControlRow*> InTabOrder(std::span<const ControlRow> rows);
@@ -81,5 +83,17 @@ std::optional<Rgb> DesignedColour(Background background);
 // The caption that names a field, a list or a result for screen readers (the label in the
 // field's column right above it, or beside it on its left); empty for any other control.
 std::string_view CaptionOf(std::string_view control);
+// The text of that caption, or empty.
+std::string_view CaptionTextOf(std::string_view control);
+
+// A result too wide for its label is drawn smaller first, down to this size (points at 100 %),
+// and only then shortened.
+inline constexpr double kSmallestResultPoints = 6.5;
+
+// The shortened forms of a result text, longest first: each drops one more digit from the end
+// of the number's fraction and marks the gap with "…", keeping the sign, the digits before the
+// decimal separator and the exponent ("-17.2222222222222" gives "-17.222222222222…" and so on
+// down to "-17…"; "2.22222220222222E+20" keeps "E+20"). None for a text without a fraction.
+std::vector<std::string> ShortenedForms(std::string_view text, std::string_view decimalSeparator);
 
 }  // namespace tallies

@@ -19,6 +19,7 @@
 #include "qtapp/svg_picture.h"
 #include "qtapp/tab_row.h"
 #include "qtapp/tab_set.h"
+#include "window/formulas.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
@@ -129,7 +130,9 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::kCaption:
     case ControlKind::kResult: {
-      auto* label = row.kind == ControlKind::kResult ? new ResultLabel(parent) : new QLabel(parent);
+      auto* label = row.kind == ControlKind::kResult
+                        ? new ResultLabel(ToQString(m_decimalSeparator), parent)
+                        : new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
       label->setText(text);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -245,7 +248,10 @@ void frmMain::wire(const ControlRow& row, QWidget* widget) {
   std::function<void()> run;
   switch (action.action) {
     case Action::kCalculate:
-      run = [this, handler = action.calculator] { Run(handler); };
+      run = [this, handler = action.calculator, widget] { Run(handler, widget); };
+      // What the button or list works out, for the pointer and for screen readers.
+      widget->setToolTip(QString::fromStdString(FormulaOf(row.name)));
+      widget->setAccessibleDescription(widget->toolTip());
       break;
     case Action::kShowView:
       if (auto* option = qobject_cast<QRadioButton*>(widget)) {
@@ -312,6 +318,7 @@ std::string frmMain::Text(std::string_view name) const {
   QWidget* widget = control(name);
   if (auto* field = qobject_cast<QLineEdit*>(widget)) return field->text().toStdString();
   if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText().toStdString();
+  if (auto* result = qobject_cast<ResultLabel*>(widget)) return result->result().toStdString();
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
   return {};
 }
@@ -326,7 +333,12 @@ void frmMain::SetText(std::string_view name, std::string_view text) {
 }
 
 void frmMain::SetCaption(std::string_view name, std::string_view caption) {
-  if (auto* label = qobject_cast<QLabel*>(control(name))) label->setText(ToQString(caption));
+  QWidget* widget = control(name);
+  if (auto* result = qobject_cast<ResultLabel*>(widget)) {
+    result->setResult(ToQString(caption));
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(ToQString(caption));
+  }
 }
 
 // Shows the view's tab set, then hides every other view's, so the window never
@@ -339,6 +351,13 @@ void frmMain::showView(const ViewLayout& view) {
   }
 }
 
-void frmMain::Run(void (*handler)(Controls&)) { RunCalculator(handler, *this, m_messages); }
+// A screen reader hears what a Calc wrote without the user moving: the focused button's (or
+// list's) description names the new results, then its formula, and changes once per Calc.
+void frmMain::Run(void (*handler)(Controls&), QWidget* source) {
+  const std::string said = RunAndDescribe(handler, *this, m_messages);
+  if (said.empty() || !source) return;
+  source->setAccessibleDescription(QString::fromStdString(said) + QStringLiteral(". ") +
+                                   source->toolTip());
+}
 
 }  // namespace tallies

@@ -58,9 +58,10 @@ class frmMain : public QWidget, public Controls {
   void setAboutAction(std::function<void()> action) { m_aboutAction = std::move(action); }
   void setLinkAction(std::function<void()> action) { m_linkAction = std::move(action); }
 
-  // Runs a calculator. An arithmetic fault ends it and is reported; whatever
-  // the handler wrote before the fault stays, and no exception leaves here.
-  void Run(void (*handler)(Controls&));
+  // Runs a calculator started from `source`. An arithmetic fault ends it and is
+  // reported; whatever the handler wrote before the fault stays, and no
+  // exception leaves here.
+  void Run(void (*handler)(Controls&), QWidget* source = nullptr);
 
  protected:
   void changeEvent(QEvent* event) override;

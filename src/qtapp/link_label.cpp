@@ -1,13 +1,44 @@
 #include "qtapp/link_label.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tallies {
+namespace {
+
+// The link label as assistive technology sees it: a link named by its caption, which the
+// press action (and the link's own jump action) opens.
+class LinkAccessible : public QAccessibleWidget {
+ public:
+  explicit LinkAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name) return static_cast<LinkLabel*>(widget())->text();
+    return QAccessibleWidget::text(kind);
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) emit static_cast<LinkLabel*>(widget())->clicked();
+  }
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+  if (className != QLatin1String(LinkLabel::staticMetaObject.className())) return nullptr;
+  auto* link = qobject_cast<LinkLabel*>(object);
+  return link ? new LinkAccessible(link) : nullptr;
+}
+
+}  // namespace
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   setFocusPolicy(Qt::TabFocus);
+  static const bool installed = [] {
+    QAccessible::installFactory(&Factory);
+    return true;
+  }();
+  (void)installed;
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

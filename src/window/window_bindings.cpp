@@ -5,6 +5,7 @@
 
 #include "about/about_texts.h"
 #include "config/app_config.h"
+#include "controls/run_calculator.h"
 #include "conversions/temperatures.h"
 #include "conversions/unit_pairs.h"
 #include "gauges/gauge_lists.h"
@@ -26,7 +27,43 @@ constexpr WindowAction kWindowActions[] = {
     {"cmdSysInfo", Action::kStartSysInfo},
 };
 
+// The form a calculator writes through: every write goes on to the window and is noted.
+class Recording : public Controls {
+ public:
+  explicit Recording(Controls& form) : m_form(form) {}
+
+  std::string Text(std::string_view control) const override { return m_form.Text(control); }
+  void SetText(std::string_view control, std::string_view text) override {
+    m_form.SetText(control, text);
+    Note(control, text);
+  }
+  void SetCaption(std::string_view control, std::string_view caption) override {
+    m_form.SetCaption(control, caption);
+    Note(control, caption);
+  }
+  std::string DecimalSeparator() const override { return m_form.DecimalSeparator(); }
+
+  const std::string& Description() const { return m_description; }
+
+ private:
+  void Note(std::string_view control, std::string_view text) {
+    if (!m_description.empty()) m_description += "; ";
+    m_description += CaptionTextOf(control);
+    m_description += ' ';
+    m_description += text.empty() ? std::string_view("empty") : text;
+  }
+
+  Controls& m_form;
+  std::string m_description;
+};
+
 }  // namespace
+
+std::string RunAndDescribe(void (*calculator)(Controls&), Controls& form, MessageBox& messages) {
+  Recording recording(form);
+  if (!RunCalculator(calculator, recording, messages)) return {};
+  return recording.Description();
+}
 
 ControlAction ActionOf(std::string_view control) {
   for (const WindowAction& entry : kWindowActions) {

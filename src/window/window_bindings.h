@@ -7,6 +7,7 @@
 #include "controls/controls.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
+#include "platform/message_box.h"
 
 namespace tallies {
 
@@ -51,6 +52,12 @@ struct ControlText {
 // title and version labels.
 std::string AboutLoadedCaption();
 std::vector<ControlText> AboutLoadedTexts();
+
+// Runs a calculator through RunCalculator and says what it wrote, for a screen reader to speak
+// once the click is done: each written control by the caption that names it, then its new text
+// ("Horsepower Required 8.751458"), "empty" for a cleared field, joined by "; ". Empty when the
+// calculator faulted (the fault report speaks for itself) or wrote nothing.
+std::string RunAndDescribe(void (*calculator)(Controls&), Controls& form, MessageBox& messages);
 
 // A sample problem of a view for pictures of the window: the fields to fill and the button that
 // works it out.

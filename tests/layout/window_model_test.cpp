@@ -30,10 +30,11 @@ TEST(FocusOrder, FollowsTheTabOrderNumbers) {
   }
   const auto names = Names(order);
   ASSERT_GE(names.size(), 6u);
-  // The link label, then the hydraulic tab set, then "Pump Horsepower" right to left.
-  EXPECT_EQ(
-      (std::vector<std::string_view>(names.begin(), names.begin() + 6)),
-      (std::vector<std::string_view>{"Label3", "SSTabHyd", "cmdHP", "txtPSI", "txtGPM", "txtDIA"}));
+  // The link label, then the hydraulic tab set, then "Pump Horsepower" right to left, its
+  // result last.
+  EXPECT_EQ((std::vector<std::string_view>(names.begin(), names.begin() + 7)),
+            (std::vector<std::string_view>{"Label3", "SSTabHyd", "cmdHP", "txtPSI", "txtGPM",
+                                           "lblHP", "txtDIA"}));
   // The option pair leads on to the general tab set.
   const auto options = std::find(names.begin(), names.end(), "optHyd");
   ASSERT_LE(options + 3, names.end());
@@ -41,11 +42,12 @@ TEST(FocusOrder, FollowsTheTabOrderNumbers) {
             (std::vector<std::string_view>{"optHyd", "optGen", "SSTabGen"}));
 }
 
-TEST(FocusOrder, TakesFieldsButtonsListsOptionsTabSetsAndTheLinkOnly) {
-  // The design's 76 fields, 41 buttons, 2 lists, 2 options, 3 tab sets and the link label.
+TEST(FocusOrder, TakesFieldsButtonsListsOptionsTabSetsResultsAndTheLinkOnly) {
+  // The design's 76 fields, 41 buttons, 2 lists, 2 options, 3 tab sets, 17 results and the link.
   const std::map<ControlKind, int> expected{
-      {ControlKind::kField, 76}, {ControlKind::kButton, 41},      {ControlKind::kList, 2},
-      {ControlKind::kTabSet, 3}, {ControlKind::kOptionButton, 2}, {ControlKind::kLinkLabel, 1},
+      {ControlKind::kField, 76},  {ControlKind::kButton, 41},      {ControlKind::kList, 2},
+      {ControlKind::kTabSet, 3},  {ControlKind::kOptionButton, 2}, {ControlKind::kLinkLabel, 1},
+      {ControlKind::kResult, 17},
   };
   std::map<ControlKind, int> counted;
   const auto order = MainWindowFocusOrder();
@@ -53,7 +55,7 @@ TEST(FocusOrder, TakesFieldsButtonsListsOptionsTabSetsAndTheLinkOnly) {
   EXPECT_EQ(counted, expected);
   const auto names = Names(order);
   EXPECT_EQ(std::set<std::string_view>(names.begin(), names.end()).size(), names.size());
-  for (std::string_view absent : {"lblHP", "Label4", "Picture1", "Image1", "lblSteelGauge"}) {
+  for (std::string_view absent : {"Label4", "lblHPREQ", "Picture1", "Image1", "Label103"}) {
     EXPECT_EQ(std::count(names.begin(), names.end(), absent), 0) << absent;
   }
 }
@@ -153,6 +155,25 @@ TEST(WindowModel, EveryFieldIsNamedByACaptionAboveOrBesideIt) {
   EXPECT_EQ(named, 76 + 2 + 17);  // fields, lists, results
   EXPECT_EQ(CaptionOf("txtGPM"), "Label4");
   EXPECT_EQ(CaptionOf("txtRPMpump"), "Label37");
+}
+
+// A result too wide for its label loses fraction digits from its end, never its sign, its whole
+// digits or its exponent.
+TEST(ShortenedForms, DropFractionDigitsOnlyAndMarkTheGap) {
+  struct Case {
+    std::string_view text;
+    std::string_view separator;
+    std::vector<std::string> forms;
+  };
+  const Case cases[] = {
+      {"-17.2222", ".", {"-17.222…", "-17.22…", "-17.2…", "-17…"}},
+      {"2.22222E+20", ".", {"2.2222…E+20", "2.222…E+20", "2.22…E+20", "2.2…E+20", "2…E+20"}},
+      {"1,25E-07", ",", {"1,2…E-07", "1…E-07"}},
+      {"3.5", ",", {}},  // a point is no separator where the comma is
+      {"8751458", ".", {}},
+      {"", ".", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ShortenedForms(c.text, c.separator), c.forms) << c.text;
 }
 
 }  // namespace

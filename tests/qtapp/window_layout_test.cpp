@@ -293,21 +293,5 @@ TEST_F(WindowLayout, FieldsAreNamedByTheirCaptions) {
   }
 }
 
-// A result takes the focus from a click, so that the keyboard can select and
-// copy it, but is no stop of the Tab key.
-TEST_F(WindowLayout, ResultsAreSelectableButNoTabStop) {
-  int results = 0;
-  for (QWidget* widget : window().controls()) {
-    auto* label = qobject_cast<QLabel*>(widget);
-    if (!label || label->palette().color(label->backgroundRole()) != QColor(255, 255, 192))
-      continue;
-    EXPECT_EQ(label->focusPolicy(), Qt::ClickFocus) << label->objectName().toStdString();
-    EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByMouse);
-    EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByKeyboard);
-    ++results;
-  }
-  EXPECT_EQ(results, 17);
-}
-
 }  // namespace
 }  // namespace tallies::testing
