@@ -80,10 +80,10 @@ for ((i = 1; i <= runs; i++)); do
   if [ -n "$other" ]; then
     read -r other_ms other_kib < <(launch "$other")
     echo "$other_ms $other_kib" >>"$scratch/other"
-    echo "     other program: $other_ms ms, $other_kib KiB"
   fi
   printf '%-4s %14.1f %14.1f %14.1f %14d %14d %14d\n' "$i" "$bare_ms" "$text_ms" "$tallies_ms" \
     "$bare_kib" "$text_kib" "$tallies_kib"
+  [ -z "$other" ] || printf '%-4s %44s %14.1f %44d  (other program)\n' "" "" "$other_ms" "$other_kib"
 done
 
 bare_map=$(cut -d' ' -f1 "$scratch/bare" | median)
