@@ -4,16 +4,20 @@
 # Compiler, build tools, Qt 6 Widgets and Svg, GoogleTest, the font the
 # window is laid out in, and what the install and package tests use: the
 # desktop entry and AppStream validators, dpkg-shlibdeps and file for the
-# package's dependencies.
+# package's dependencies, and lintian to check the package against Debian's
+# policy; for the Wayland test, Qt's Wayland platform plugin and Weston, whose
+# headless back-end is the compositor the window is shown on.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
-                fonts-liberation desktop-file-utils appstream dpkg-dev file)
+                fonts-liberation desktop-file-utils appstream dpkg-dev file lintian
+                qt6-wayland weston)
 # To show the window on a machine without a display.
 RUN_PACKAGES=(xvfb xauth)
 # The Windows build and its tests under Wine: the MinGW-w64 cross compiler, 64-bit Wine,
 # GoogleTest's sources, Xvfb for the window tests, the tools that render the Windows program's
-# artwork (rsvg-convert, icotool), and unzip to check the zip package.
+# artwork (rsvg-convert, icotool; wrestool reads the program's resources back), unzip to check
+# the zip package, and wixl to build the Windows Installer package.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 googletest xvfb xauth librsvg2-bin
-                  icoutils unzip cmake ninja-build)
+                  icoutils unzip cmake ninja-build wixl)
 
 # Installs the packages that are not installed yet (through sudo when not root).
 ensure_packages() {

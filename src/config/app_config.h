@@ -2,8 +2,9 @@
 
 #include <string_view>
 
-// kVersionMajor, kVersionMinor, kVersionRevision, kVersionText and kAppId, made from the
-// project's version and application ID.
+// kVersionMajor, kVersionMinor, kVersionRevision, kVersionText, kAppId and kVendorSiteUrl, made
+// from the project's version and application ID and from the site address the build was set up
+// with.
 #include "config/version.h"
 
 namespace tallies {
@@ -14,8 +15,7 @@ namespace tallies {
 inline constexpr std::string_view kApplicationTitle = "Tallies";
 
 // The display name of the project's web site (window title, link label, About
-// text) and the address the link label opens (the root of the site).
+// text); the address the link label opens is kVendorSiteUrl.
 inline constexpr std::string_view kVendorSiteName = "Tallies Home";
-inline constexpr std::string_view kVendorSiteUrl = "https://tallies.example.org/";
 
 }  // namespace tallies

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "config/app_config.h"
 #include "fake_address_opener.h"
 #include "fake_event_pump.h"
 #include "fake_executable_finder.h"
@@ -138,7 +137,7 @@ TEST_F(WebLinkTest, OpensTheSiteWithTheOpenOperationInANormalWindow) {
   ASSERT_EQ(m_opener.requests().size(), 1u);
   const FakeAddressOpener::Request& request = m_opener.requests().front();
   EXPECT_EQ(request.operation, "Open");
-  EXPECT_EQ(request.file, kVendorSiteUrl);
+  EXPECT_EQ(request.file, TALLIES_EXPECTED_SITE_URL);
   EXPECT_EQ(request.parameters, "");
   EXPECT_EQ(request.directory, "");
   EXPECT_EQ(request.showCommand, 1);

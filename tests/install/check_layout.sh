@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Checks an installed Tallies under a root folder (a DESTDIR or an unpacked package): the
-# desktop entry and the AppStream metainfo validate, and the program the entry starts and the
-# icon it names are where a desktop looks for them.
+# desktop entry and the AppStream metainfo validate, the program the entry starts and the icon it
+# names are where a desktop looks for them, and the manual page, the copyright file and the
+# changelog are there and speak of this version and web site.
 #
-#   check_layout.sh <root>
+#   check_layout.sh <root> <version> <web site>
 set -euo pipefail
 
 root=$1
+version=$2
+site=$3
 app_id=org.example.Tallies
 icon_sizes=(16 22 24 32 48 64 128 256)  # the fixed sizes installed beside the SVG
 
@@ -72,5 +75,40 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 grep -q "<binary>$(basename "$program")</binary>" "$metainfo" ||
   fail "the metainfo does not provide the binary $(basename "$program")"
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli rejects the installed tree"
+# The metainfo names the release installed and the web site the build was set up with.
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+grep -qF "<url type=\"homepage\">$site</url>" "$metainfo" ||
+  fail "the metainfo's home page is not $site"
+
+# The documents: compressed whole, and each of this version or this site.
+man=$root/usr/share/man/man1/tallies.1.gz
+copyright=$root/usr/share/doc/tallies/copyright
+changelog=$root/usr/share/doc/tallies/changelog.gz
+for file in "$man" "$changelog"; do
+  [ -f "$file" ] || fail "no ${file#"$root"/}"
+  gzip -t "$file" 2>/dev/null || fail "${file#"$root"/} is not a whole gzip file"
+done
+[ -f "$copyright" ] || fail "no ${copyright#"$root"/}"
+zcat "$man" | grep -q "^\.TH TALLIES 1 .*\"Tallies $version\"" ||
+  fail "the manual page is not the one of tallies(1) $version"
+zcat "$man" | grep -qF "$site" || fail "the manual page does not name $site"
+[ "$(zcat "$changelog" | head -n 1)" = "tallies ($version) unstable; urgency=medium" ] ||
+  fail "the changelog does not begin with the entry of $version: $(zcat "$changelog" | head -n 1)"
+# The entry is signed on the day the metainfo gives for the release, in the form date -R writes.
+released=$(sed -n "s/.*<release version=\"$version\" date=\"\([0-9-]*\)\".*/\1/p" "$metainfo")
+[ -n "$released" ] || fail "the metainfo gives no date for release $version"
+signed=$(zcat "$changelog" | sed -n 's/^ -- .* <[^>]*>  \(.*\)$/\1/p' | head -n 1)
+[ "$signed" = "$(LC_ALL=C date -u -R -d "$released")" ] ||
+  fail "the changelog entry is signed \"$signed\", not on $released"
+# The machine-readable form, naming the holders and the licence every file is under.
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+grep -qx 'Files: \*' "$copyright" || fail "the copyright file has no paragraph for every file"
+grep -qE '^Copyright: [0-9]{4}(-[0-9]{4})? The Tallies developers$' "$copyright" ||
+  fail "the copyright file does not name the Tallies developers"
+[ "$(grep -c '^License: MIT$' "$copyright")" = 2 ] ||
+  fail "the copyright file does not put every file under the MIT licence and give its text"
+grep -q '^ Permission is hereby granted, free of charge' "$copyright" ||
+  fail "the copyright file lacks the licence text"
 
 echo "layout under $root: $exec_line, icon $icon in scalable and ${icon_sizes[*]} px"

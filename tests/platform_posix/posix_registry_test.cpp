@@ -56,6 +56,61 @@ TEST_F(PosixRegistryTest, ProfilersComeBeforeTheInformationCentre) {
   EXPECT_EQ(path, hardinfo);
 }
 
+// Which of the programs on PATH the registry answers with, and the arguments joined to it (each
+// after a NUL character). The program expected is put in the second folder of PATH and the others
+// in the first, so the list's order is seen to count, not the folders'.
+struct ChoiceCase {
+  const char* name;
+  std::vector<std::string> present;
+  std::string expected;
+  std::vector<std::string> expectedArguments;
+};
+
+class PosixRegistryChoiceTest : public PosixRegistryTest,
+                                public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(PosixRegistryChoiceTest, AnswersWithTheFirstProgramOfTheListAndItsArguments) {
+  const ChoiceCase& c = GetParam();
+  std::string expected;
+  for (const std::string& program : c.present) {
+    const std::string path = PutProgram(program == c.expected ? "bin2" : "bin1", program);
+    if (program == c.expected) {
+      expected = path;
+    }
+  }
+  ASSERT_FALSE(expected.empty());
+  for (const std::string& argument : c.expectedArguments) {
+    expected += '\0';
+    expected += argument;
+  }
+  PosixRegistry registry(PosixRegistry::DefaultPrograms(), m_path);
+  std::string value;
+  ASSERT_TRUE(GetKeyValue(registry, kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue, value));
+  EXPECT_EQ(value, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DesktopViewers, PosixRegistryChoiceTest,
+    ::testing::Values(
+        // Each desktop's own viewer on its own; GNOME Settings opens at its About panel.
+        ChoiceCase{
+            "GnomeSettings", {"gnome-control-center"}, "gnome-control-center", {"info-overview"}},
+        ChoiceCase{"XfceAbout", {"xfce4-about"}, "xfce4-about", {}},
+        ChoiceCase{"KdeInfoCenter", {"kinfocenter"}, "kinfocenter", {}},
+        // The profilers and the hardware lister come before the desktops' About pages.
+        ChoiceCase{"ProfilerBeforeGnome", {"gnome-control-center", "hardinfo2"}, "hardinfo2", {}},
+        ChoiceCase{"HardwareListerBeforeGnome",
+                   {"xfce4-about", "gnome-control-center", "lshw-gtk"},
+                   "lshw-gtk",
+                   {}},
+        ChoiceCase{"KdeBeforeXfce", {"xfce4-about", "kinfocenter"}, "kinfocenter", {}},
+        ChoiceCase{"GnomeBeforeXfce",
+                   {"xfce4-about", "gnome-control-center"},
+                   "gnome-control-center",
+                   {"info-overview"}},
+        ChoiceCase{"MaintainedProfilerFirst", {"hardinfo", "hardinfo2"}, "hardinfo2", {}}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
+
 TEST_F(PosixRegistryTest, NoProgramMeansTheValueIsMissing) {
   m_temp.PutFile("bin1/hardinfo", "not executable", 0644);
   PosixRegistry registry(PosixRegistry::DefaultPrograms(), m_path);
@@ -87,7 +142,7 @@ TEST_F(PosixRegistryTest, NamesAreComparedWithoutCase) {
 
 TEST_F(PosixRegistryTest, ValueIsAStringWithItsTerminatorAndTooSmallABufferFails) {
   const std::string hardinfo = PutProgram("bin1", "hardinfo");
-  PosixRegistry registry({"hardinfo"}, m_path);
+  PosixRegistry registry({{"hardinfo", {}}}, m_path);
   RegistryKey key = 0;
   ASSERT_EQ(registry.OpenKey(kHKeyLocalMachine, kSysInfoPathKey, 0, kKeyRead, key),
             kRegistrySuccess);
@@ -126,6 +181,20 @@ TEST_F(PosixRegistryTest, StartSysInfoStartsTheProgramFound) {
   StartSysInfo({registry, files, starter, messages});
   ASSERT_EQ(starter.attempts().size(), 1u);
   EXPECT_EQ(starter.attempts().front().path, hardinfo);
+  EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(PosixRegistryTest, StartSysInfoHandsTheStarterTheProgramWithItsArguments) {
+  const std::string settings = PutProgram("bin1", "gnome-control-center");
+  const std::string command = settings + std::string(1, '\0') + "info-overview";
+  PosixRegistry registry(PosixRegistry::DefaultPrograms(), m_path);
+  PosixFileSystem files;
+  FakeProgramStarter starter;
+  starter.AddProgram(command);
+  RecordingMessageBox messages;
+  StartSysInfo({registry, files, starter, messages});
+  ASSERT_EQ(starter.attempts().size(), 1u);
+  EXPECT_EQ(starter.attempts().front().path, command);
   EXPECT_TRUE(messages.messages().empty());
 }
 

@@ -9,12 +9,17 @@
 #include <QTimer>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "about/start_sys_info.h"
 #include "config/app_config.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_registry.h"
 #include "platform/qt/qt_address_opener.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_modal_message_box.h"
 #include "platform/qt/qt_program_starter.h"
+#include "support/recording_message_box.h"
 #include "support/temp_folder.h"
 #include "support/url_recorder.h"
 
@@ -22,6 +27,8 @@ namespace tallies {
 namespace {
 
 using testing::FileExists;
+using testing::ReadFile;
+using testing::RecordingMessageBox;
 using testing::TempFolder;
 using testing::UrlRecorder;
 
@@ -111,6 +118,70 @@ TEST(QtProgramStarter, StartsTheProgramWithoutWaiting) {
   // Start returned before the program could finish.
   EXPECT_FALSE(FileExists(marker));
   EXPECT_TRUE(WaitFor([&] { return FileExists(marker); }));
+}
+
+// A stand-in program that writes the number of its arguments, then each on a line of its own,
+// into the file record.
+std::string PutArgumentRecorder(TempFolder& temp, const std::string& name,
+                                const std::string& record) {
+  return temp.PutScript(name, "printf '%s\\n' \"$#\" \"$@\" > '" + record + ".part'\nmv '" +
+                                  record + ".part' '" + record + "'");
+}
+
+// What a started program was given, in the form PutArgumentRecorder writes it.
+struct ArgumentsCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  std::string recorded;
+};
+
+class QtProgramStarterArgumentsTest : public ::testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(QtProgramStarterArgumentsTest, ArgumentsJoinedToThePathAreEachOneWord) {
+  const ArgumentsCase& c = GetParam();
+  TempFolder temp;
+  // Blanks in the program's folder do not split its path.
+  temp.MakeFolder("my tools");
+  const std::string record = temp.PathOf("arguments");
+  std::string command = PutArgumentRecorder(temp, "my tools/viewer", record);
+  for (const std::string& argument : c.arguments) {
+    command += '\0';
+    command += argument;
+  }
+  QtProgramStarter starter;
+  starter.Start(command, 1);
+  ASSERT_TRUE(WaitFor([&] { return FileExists(record); }));
+  // Shell syntax arrives as it was written: no shell read the arguments.
+  EXPECT_EQ(ReadFile(record), c.recorded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, QtProgramStarterArgumentsTest,
+    ::testing::Values(ArgumentsCase{"None", {}, "0\n"},
+                      ArgumentsCase{"Panel", {"info-overview"}, "1\ninfo-overview\n"},
+                      ArgumentsCase{"Several", {"a", "two words", ""}, "3\na\ntwo words\n\n"},
+                      ArgumentsCase{"ShellSyntax",
+                                    {"$(touch ran)", "; touch ran"},
+                                    "2\n$(touch ran)\n; touch ran\n"}),
+    [](const ::testing::TestParamInfo<ArgumentsCase>& info) {
+      return std::string(info.param.name);
+    });
+
+// The About box's System Info on Linux, from the registry's answer to the started program: GNOME
+// Settings is opened at its About panel.
+TEST(QtProgramStarter, StartsGnomeSettingsAtItsAboutPanelFoundOnPath) {
+  TempFolder temp;
+  temp.MakeFolder("bin");
+  const std::string record = temp.PathOf("arguments");
+  PutArgumentRecorder(temp, "bin/gnome-control-center", record);
+  PosixRegistry registry(PosixRegistry::DefaultPrograms(), temp.PathOf("bin"));
+  PosixFileSystem files;
+  QtProgramStarter starter;
+  RecordingMessageBox messages;
+  StartSysInfo({registry, files, starter, messages});
+  EXPECT_TRUE(messages.messages().empty());
+  ASSERT_TRUE(WaitFor([&] { return FileExists(record); }));
+  EXPECT_EQ(ReadFile(record), "1\ninfo-overview\n");
 }
 
 TEST(QtProgramStarter, ProgramThatCannotStartThrows) {

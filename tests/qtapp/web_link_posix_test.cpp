@@ -5,15 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "qtapp/about_actions.h"
 #include "about/web_link.h"
-#include "config/app_config.h"
 #include "fake_address_opener.h"
 #include "fake_event_pump.h"
-#include "support/modal_watchdog.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_program_folder.h"
 #include "platform/posix/xdg_executable_finder.h"
+#include "qtapp/about_actions.h"
+#include "support/modal_watchdog.h"
 #include "support/recording_message_box.h"
 #include "support/temp_folder.h"
 #include "support/url_recorder.h"
@@ -124,7 +123,7 @@ TEST(OpenVendorSite, OpensTheSiteThroughTheDesktop) {
   qputenv("PATH", path);
   EXPECT_TRUE(watchdog.messages().empty()) << watchdog.messages().front();
   ASSERT_EQ(browser.urls().size(), 1u);
-  EXPECT_EQ(browser.urls().front().toString().toStdString(), kVendorSiteUrl);
+  EXPECT_EQ(browser.urls().front().toString().toStdString(), TALLIES_EXPECTED_SITE_URL);
   EXPECT_FALSE(FileExists(QCoreApplication::applicationDirPath().toStdString() + "/x27z42j.html"));
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/posix/path_search.h"
+#include "platform/program_command.h"
 
 namespace tallies {
 
@@ -26,11 +27,19 @@ bool SameName(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::vector<std::string> PosixRegistry::DefaultPrograms() {
-  return {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk"};
+std::vector<PosixRegistry::SysInfoProgram> PosixRegistry::DefaultPrograms() {
+  return {
+      {"hardinfo2", {}},
+      {"hardinfo", {}},
+      {"kinfocenter", {}},
+      {"lshw-gtk", {}},
+      // Without a panel, GNOME Settings opens at the one last shown.
+      {"gnome-control-center", {"info-overview"}},
+      {"xfce4-about", {}},
+  };
 }
 
-PosixRegistry::PosixRegistry(std::vector<std::string> programs,
+PosixRegistry::PosixRegistry(std::vector<SysInfoProgram> programs,
                              std::optional<std::string> pathVariable)
     : m_programs(std::move(programs)), m_pathVariable(std::move(pathVariable)) {}
 
@@ -78,9 +87,9 @@ std::optional<std::string> PosixRegistry::FindSysInfoProgram() const {
   } else if (const char* environment = std::getenv("PATH")) {
     pathVariable = environment;
   }
-  for (const std::string& program : m_programs) {
-    if (std::optional<std::string> found = FindProgramOnPath(program, pathVariable)) {
-      return found;
+  for (const SysInfoProgram& program : m_programs) {
+    if (std::optional<std::string> found = FindProgramOnPath(program.name, pathVariable)) {
+      return JoinCommand(*found, program.arguments);
     }
   }
   return std::nullopt;
