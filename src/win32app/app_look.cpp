@@ -1,5 +1,7 @@
 #include "win32app/app_look.h"
 
+#include <cmath>
+
 #include "layout/window_model.h"
 #include "win32app/core/dpi_scale.h"
 
@@ -8,6 +10,8 @@ namespace {
 
 // Every control's face: the system's message font at the design's 8 points.
 constexpr int kControlPoints = 8;
+// The steps by which a result too wide for its label is drawn smaller.
+constexpr double kResultPointStep = 0.5;
 
 Rgb FromColorRef(COLORREF colour) {
   return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
@@ -43,9 +47,19 @@ AppLook::AppLook(int dpi) : m_dpi(dpi) {
   font.lfWeight = FW_BOLD;
   font.lfUnderline = TRUE;
   m_linkFont = CreateFontIndirectW(&font);
+
+  m_resultFonts.push_back(m_controlFont);
+  LOGFONTW smaller = MessageFont(dpi);
+  // A half-point size becomes a whole number of pixels at this DPI, rounded as for whole points.
+  for (double points = kControlPoints - kResultPointStep; points >= kSmallestResultPoints;
+       points -= kResultPointStep) {
+    smaller.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
+    m_resultFonts.push_back(CreateFontIndirectW(&smaller));
+  }
 }
 
 AppLook::~AppLook() {
+  for (std::size_t i = 1; i < m_resultFonts.size(); ++i) DeleteObject(m_resultFonts[i]);
   DeleteObject(m_controlFont);
   DeleteObject(m_linkFont);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "layout/control_layout.h"
 #include "layout/text_contrast.h"
 #include "win32app/windows_headers.h"
@@ -7,8 +9,9 @@
 namespace tallies {
 
 // Fonts, colours and brushes of the window layer at one DPI: the system's message font at
-// 8 points for every control, and the link label's bold, underlined face. Made anew when the
-// window moves to a monitor of another DPI.
+// 8 points for every control, the same face in the smaller sizes a result may be drawn in, and
+// the link label's bold, underlined face. Made anew when the window moves to a monitor of
+// another DPI.
 class AppLook {
  public:
   explicit AppLook(int dpi);
@@ -19,6 +22,9 @@ class AppLook {
   int Dpi() const { return m_dpi; }
   HFONT ControlFont() const { return m_controlFont; }
   HFONT LinkFont() const { return m_linkFont; }
+  // The faces a result is drawn in, largest first: the control font, then the same face half a
+  // point smaller each time down to the least legible size.
+  const std::vector<HFONT>& ResultFonts() const { return m_resultFonts; }
 
   // A background kind's colour and brush, and a text colour readable on it.
   static Rgb BackgroundColour(Background background);
@@ -34,6 +40,7 @@ class AppLook {
   int m_dpi;
   HFONT m_controlFont = nullptr;
   HFONT m_linkFont = nullptr;
+  std::vector<HFONT> m_resultFonts;  // the first is m_controlFont, the others are owned here
 };
 
 COLORREF ToColorRef(Rgb colour);

@@ -5,6 +5,7 @@
 
 #include "layout/window_model.h"
 #include "win32app/link_label.h"
+#include "win32app/result_field.h"
 #include "win32app/win32_text.h"
 #include "window/window_bindings.h"
 
@@ -21,8 +22,11 @@ WindowKind KindOf(const ControlRow& row) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
   switch (row.kind) {
     case ControlKind::kCaption:
-    case ControlKind::kResult:
       return {WC_STATICW, kChild | SS_NOPREFIX | (WrapsText(row) ? SS_LEFT : SS_LEFTNOWORDWRAP), 0};
+    case ControlKind::kResult:
+      // A static cannot take the focus nor show a selection: a borderless read-only edit can,
+      // and asks its parent for the label's colours as a static does.
+      return {WC_EDITW, kChild | ResultField::kStyle, 0};
     case ControlKind::kField:
       return {WC_EDITW, kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::kButton:

@@ -6,10 +6,11 @@
 namespace tallies {
 
 // Creates the standard Windows control for one row of a layout table (any kind but a tab set),
-// as a child of `parent` with the child-window ID `id`: fields are edits, results and captions
-// statics, buttons push buttons, the option buttons auto radio buttons, lists editable drop-down
-// combo boxes filled from the gauge tables, pictures owner-drawn statics and the link label a
-// static with the link's behaviour. Place and font are set later, by the window's layout.
+// as a child of `parent` with the child-window ID `id`: fields are edits, results read-only
+// edits (given their behaviour by ResultField), captions statics, buttons push buttons, the option
+// buttons auto radio buttons, lists editable drop-down combo boxes filled from the gauge tables,
+// pictures owner-drawn statics and the link label a static with the link's behaviour. Place and
+// font are set later, by the window's layout.
 class ControlFactory {
  public:
   static HWND Create(const ControlRow& row, int id, HWND parent, HINSTANCE instance);

@@ -7,10 +7,13 @@
 #include "resource_ids.h"
 #include "win32app/control_factory.h"
 #include "win32app/core/dpi_scale.h"
+#include "win32app/result_field.h"
 #include "win32app/system_dpi.h"
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_text.h"
 #include "win32app/window_proc.h"
+#include "window/formulas.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
 namespace {
@@ -91,6 +94,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Build() {
+  // The tooltips come first: each result keeps its tooltip up to date from its first text on.
+  m_tips = std::make_unique<ToolTips>(m_window, m_instance);
   BuildRows(WindowControls(), m_window, nullptr);
   for (auto pages : {HydraulicPages(), GeneralPages()}) {
     for (const PageLayout& page : pages) {
@@ -119,12 +124,35 @@ void MainWindow::BuildRows(std::span<const ControlRow> rows, HWND parent, TabSet
     } else {
       window = ControlFactory::Create(*row, id, parent, m_instance);
     }
-    if (window) m_items.push_back({row, window, holder});
+    if (!window) continue;
+    m_items.push_back({row, window, holder});
+    Describe(m_items.back());
+  }
+}
+
+void MainWindow::Describe(const Item& item) {
+  const ControlRow& row = *item.row;
+  if (row.kind == ControlKind::kResult) {
+    ResultField::Attach(item.window, m_decimalSeparator,
+                        [this](HWND field, const std::wstring& result) {
+                          m_tips->SetText(field, result);
+                          m_accessible.SetValue(field, result);
+                        });
+    m_tips->Add(item.window, Wide(InitialText(row)));
+    m_accessible.SetName(item.window, Wide(CaptionTextOf(row.name)));
+  } else if (row.kind == ControlKind::kLinkLabel) {
+    m_accessible.SetLinkRole(item.window);
+  }
+  if (ActionOf(row.name).action == Action::kCalculate) {
+    const std::wstring formula = Wide(FormulaOf(row.name));
+    m_tips->Add(item.window, formula);
+    m_accessible.SetDescription(item.window, formula);
   }
 }
 
 void MainWindow::ApplyLook(int dpi) {
   m_look = std::make_unique<AppLook>(dpi);
+  m_tips->SetDpi(dpi);
   m_artwork.clear();
   for (const Item& item : m_items) {
     if (item.row->kind == ControlKind::kPicture) {
@@ -150,8 +178,13 @@ void MainWindow::PlaceItem(const Item& item) {
     FindTabSet(item.window)->Place(rect, m_look->ControlFont(), dpi);
     return;
   }
-  HFONT font = row.kind == ControlKind::kLinkLabel ? m_look->LinkFont() : m_look->ControlFont();
-  SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (row.kind == ControlKind::kResult) {
+    // A result chooses among the faces the one its text fits in, and fits again once sized.
+    ResultField::SetFonts(item.window, m_look->ResultFonts());
+  } else {
+    HFONT font = row.kind == ControlKind::kLinkLabel ? m_look->LinkFont() : m_look->ControlFont();
+    SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
   int height = place.height;
   if (row.kind == ControlKind::kList) {
     // A combo box's height includes its drop-down part; the design's is the closed list's.
@@ -192,7 +225,10 @@ TabSet* MainWindow::TabSetNamed(std::string_view name) const {
 
 std::string MainWindow::Text(std::string_view control) const {
   const Item* item = Find(control);
-  return item ? WindowText(item->window) : std::string();
+  if (!item) return {};
+  // A result's window holds what fits; the result itself is kept whole beside it.
+  if (item->row->kind == ControlKind::kResult) return Narrow(ResultField::Result(item->window));
+  return WindowText(item->window);
 }
 
 void MainWindow::SetText(std::string_view control, std::string_view text) {

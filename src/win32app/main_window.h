@@ -10,10 +10,12 @@
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
 #include "platform/win32/win32_message_box.h"
+#include "win32app/accessible_annotations.h"
 #include "win32app/app_look.h"
 #include "win32app/artwork.h"
 #include "win32app/focus_cycle.h"
 #include "win32app/tab_set.h"
+#include "win32app/tool_tips.h"
 #include "win32app/windows_headers.h"
 
 namespace tallies {
@@ -56,6 +58,9 @@ class MainWindow : public Controls {
 
   void Build();
   void BuildRows(std::span<const ControlRow> rows, HWND parent, TabSet* holder);
+  // Tooltips and what a screen reader is told beyond the controls' own texts: each Calc
+  // button's and list's formula, each result's caption and whole text, the link's role.
+  void Describe(const Item& item);
   void ApplyLook(int dpi);
   void PlaceItem(const Item& item);
   const Item* Find(std::string_view name) const;
@@ -66,6 +71,8 @@ class MainWindow : public Controls {
   void SwitchView(const ViewLayout& view);
   // The link label's click: opens the project's web site.
   void OpenSite();
+  // A Calc button's click or a list's choice: runs the calculator of the control `source`.
+  void Run(void (*calculator)(Controls&), const Item& source);
 
   bool OnCommand(int id, int code);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
@@ -74,6 +81,8 @@ class MainWindow : public Controls {
   HINSTANCE m_instance;
   HWND m_window = nullptr;
   std::unique_ptr<AppLook> m_look;
+  std::unique_ptr<ToolTips> m_tips;
+  AccessibleAnnotations m_accessible;
   Win32MessageBox m_messages;
   std::string m_decimalSeparator;
   std::vector<Item> m_items;

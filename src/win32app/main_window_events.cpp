@@ -2,13 +2,13 @@
 // the DPI of the monitor.
 
 #include "about/web_link.h"
-#include "controls/run_calculator.h"
 #include "win32app/about_box.h"
 #include "win32app/main_window.h"
 #include "win32app/system_dpi.h"
 #include "win32app/top_level_windows.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
+#include "window/formulas.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
@@ -64,6 +64,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DESTROY:
+      // The annotations are taken back while the controls still exist.
+      m_accessible.ClearAll();
       TopLevelWindows::Closed();
       return 0;
     case WM_NCDESTROY: {
@@ -98,7 +100,7 @@ bool MainWindow::OnCommand(int id, int code) {
   const ControlAction action = ActionOf(row.name);
   switch (action.action) {
     case Action::kCalculate:
-      RunCalculator(action.calculator, *this, m_messages);
+      Run(action.calculator, *item);
       return true;
     case Action::kShowView:
       SwitchView(*action.view);
@@ -156,6 +158,17 @@ void MainWindow::SwitchView(const ViewLayout& view) {
   for (const ViewLayout& each : Views()) {
     if (&each != &view) TabSetNamed(each.tabSet)->SetShown(false);
   }
+}
+
+// A screen reader hears what a Calc wrote without the user moving: the control's description
+// names the new results, then its formula, and the change is announced once per Calc (NVDA and
+// Narrator speak a description change of the focused object). A fault changes nothing: its
+// report speaks for itself.
+void MainWindow::Run(void (*calculator)(Controls&), const Item& source) {
+  const std::string said = RunAndDescribe(calculator, *this, m_messages);
+  if (said.empty()) return;
+  m_accessible.SetDescription(source.window, Wide(said + ". " + FormulaOf(source.row->name)));
+  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, source.window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void MainWindow::OpenSite() {

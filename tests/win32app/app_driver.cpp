@@ -1,13 +1,15 @@
 #include "app_driver.h"
 
-// After windows.h (through app_driver.h): commctrl.h builds on its types.
+// After windows.h (through app_driver.h): commctrl.h and oleacc.h build on its types.
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <thread>
 
 #include "layout/control_ids.h"
 #include "layout/control_layout.h"
+#include "layout/window_model.h"
 #include "wide_text.h"
 
 #ifndef TALLIES_EXE_PATH
@@ -93,6 +95,51 @@ BOOL CALLBACK CollectButtons(HWND window, LPARAM param) {
     reinterpret_cast<std::vector<std::string>*>(param)->push_back(AppDriver::TextOf(window));
   }
   return TRUE;
+}
+
+// Room for a tooltip's text: more than a tooltip copies out (the common controls' own limit is
+// 1024 characters).
+constexpr int kTipChars = 4096;
+
+// Where the events of the one WinEventWatch go.
+std::vector<WinEventWatch::Event>& WatchedEvents() {
+  static std::vector<WinEventWatch::Event> events;
+  return events;
+}
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                          DWORD) {
+  WatchedEvents().push_back({window, object, child});
+}
+
+// COM for one call into the accessibility interfaces.
+class ComScope {
+ public:
+  ComScope() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComScope() {
+    if (SUCCEEDED(m_result)) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  HRESULT m_result;
+};
+
+IAccessible* AccessibleOf(HWND control) {
+  void* object = nullptr;
+  if (!control || FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                                    IID_IAccessible, &object))) {
+    return nullptr;
+  }
+  return static_cast<IAccessible*>(object);
+}
+
+VARIANT Self() {
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  return self;
 }
 
 const TabSetLayout* TabSetOf(std::string_view name) {
@@ -234,6 +281,12 @@ std::string AppDriver::ClassOf(HWND window) {
 
 std::string AppDriver::Text(std::string_view name) { return TextOf(Control(name)); }
 
+std::string AppDriver::WholeText(std::string_view name) {
+  const ControlRow* row = FindControl(name);
+  if (!row || row->kind != ControlKind::kResult) return Text(name);
+  return ToolTipText(Control(name)).value_or("<no tooltip>");
+}
+
 bool AppDriver::SetText(std::string_view name, std::string_view text) {
   HWND window = Control(name);
   if (!window) return false;
@@ -367,6 +420,129 @@ std::string AppDriver::ListEntry(std::string_view list, int index) {
   return Narrow(text);
 }
 
+HWND AppDriver::FocusedWindow() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!m_main || !GetGUIThreadInfo(GetWindowThreadProcessId(m_main, nullptr), &info)) {
+    return nullptr;
+  }
+  return info.hwndFocus;
+}
+
+bool AppDriver::Focus(std::string_view name) {
+  HWND control = Control(name);
+  if (!control || !Send(m_main, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE)) {
+    return false;
+  }
+  // A list passes the focus on to its text part.
+  const auto deadline = Clock::now() + Milliseconds(5000);
+  do {
+    HWND focus = FocusedWindow();
+    if (focus && (focus == control || IsChild(control, focus))) return true;
+    std::this_thread::sleep_for(kPollStep);
+  } while (Clock::now() < deadline);
+  return false;
+}
+
+bool AppDriver::PressKey(UINT virtualKey) {
+  HWND focus = FocusedWindow();
+  if (!focus) return false;
+  const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  const LPARAM down = 1 | (scanCode << 16);
+  // A release: the key was down before and is up now.
+  const LPARAM up = down | (LPARAM{1} << 30) | (LPARAM{1} << 31);
+  return PostMessageW(focus, WM_KEYDOWN, virtualKey, down) &&
+         PostMessageW(focus, WM_KEYUP, virtualKey, up);
+}
+
+bool AppDriver::PressCopyKey() {
+  HWND focus = FocusedWindow();
+  if (!focus) return false;
+  // TranslateMessage makes Ctrl+C the character 3 (Ctrl and the letter's place in the alphabet).
+  constexpr WPARAM kCtrlC = 3;
+  const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW('C', MAPVK_VK_TO_VSC));
+  return PostMessageW(focus, WM_CHAR, kCtrlC, 1 | (scanCode << 16));
+}
+
+HWND AppDriver::WaitForFocusToLeave(HWND from, Milliseconds timeout) const {
+  const auto deadline = Clock::now() + timeout;
+  do {
+    HWND focus = FocusedWindow();
+    if (focus && focus != from) return focus;
+    std::this_thread::sleep_for(kPollStep);
+  } while (Clock::now() < deadline);
+  return nullptr;
+}
+
+std::optional<std::string> AppDriver::ToolTipText(HWND control) {
+  if (!control) return std::nullopt;
+  // The tool's description and its text buffer carry pointers, which the system does not copy
+  // between processes: both are placed in the program's own memory.
+  const SIZE_T bytes = sizeof(TTTOOLINFOW) + kTipChars * sizeof(wchar_t);
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(m_process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (!remote) return std::nullopt;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof(TTTOOLINFOW));
+  std::optional<std::string> text;
+  for (HWND tips : TopLevelWindows(TOOLTIPS_CLASSW)) {
+    // TTM_GETTOOLINFOW says whether this tooltip knows the control; TTM_GETTEXTW gives its text.
+    if (!WriteProcessMemory(m_process, remote, &tool, sizeof tool, nullptr) ||
+        SendForResult(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(remote), FALSE) != TRUE) {
+      continue;
+    }
+    const std::wstring empty(kTipChars, L'\0');
+    std::wstring buffer(kTipChars, L'\0');
+    if (WriteProcessMemory(m_process, remote, &tool, sizeof tool, nullptr) &&
+        WriteProcessMemory(m_process, tool.lpszText, empty.data(), kTipChars * sizeof(wchar_t),
+                           nullptr) &&
+        Send(tips, TTM_GETTEXTW, kTipChars, reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(m_process, tool.lpszText, buffer.data(), kTipChars * sizeof(wchar_t),
+                          nullptr)) {
+      buffer.resize(wcsnlen(buffer.c_str(), kTipChars));
+      text = Narrow(buffer);
+    }
+    break;
+  }
+  VirtualFreeEx(m_process, remote, 0, MEM_RELEASE);
+  return text;
+}
+
+bool AppDriver::EmptyClipboard() {
+  // The clipboard is one at a time: another program may hold it for a moment.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (OpenClipboard(nullptr)) {
+      const bool emptied = ::EmptyClipboard();
+      CloseClipboard();
+      return emptied;
+    }
+    std::this_thread::sleep_for(kPollStep);
+  }
+  return false;
+}
+
+std::optional<std::string> AppDriver::WaitForClipboardText(Milliseconds timeout) {
+  const auto deadline = Clock::now() + timeout;
+  do {
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(nullptr)) {
+      std::optional<std::string> text;
+      if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+          text = Narrow(chars);
+          GlobalUnlock(data);
+        }
+      }
+      CloseClipboard();
+      if (text) return text;
+    }
+    std::this_thread::sleep_for(kPollStep);
+  } while (Clock::now() < deadline);
+  return std::nullopt;
+}
+
 HWND AppDriver::WaitForMessageBox(Milliseconds timeout) const {
   return WaitForTopLevel(L"#32770", L"Tallies", timeout);
 }
@@ -404,6 +580,53 @@ int AppDriver::CloseDialogs() {
     ++closed;
   }
   return closed;
+}
+
+WinEventWatch::WinEventWatch(DWORD event, DWORD processId) {
+  WatchedEvents().clear();
+  m_hook = SetWinEventHook(event, event, nullptr, RecordEvent, processId, 0, WINEVENT_OUTOFCONTEXT);
+}
+
+WinEventWatch::~WinEventWatch() {
+  if (m_hook) UnhookWinEvent(m_hook);
+  WatchedEvents().clear();
+}
+
+const std::vector<WinEventWatch::Event>& WinEventWatch::Events() const { return WatchedEvents(); }
+
+void WinEventWatch::PumpOnce() {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kPollStep.count()), QS_ALLINPUT);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+std::optional<std::string> AccessibleDescription(HWND control) {
+  ComScope com;
+  IAccessible* object = AccessibleOf(control);
+  if (!object) return std::nullopt;
+  std::optional<std::string> text;
+  BSTR description = nullptr;
+  if (object->get_accDescription(Self(), &description) == S_OK && description) {
+    text = Narrow(std::wstring_view(description, SysStringLen(description)));
+  }
+  SysFreeString(description);
+  object->Release();
+  return text;
+}
+
+std::optional<long> AccessibleRole(HWND control) {
+  ComScope com;
+  IAccessible* object = AccessibleOf(control);
+  if (!object) return std::nullopt;
+  std::optional<long> role;
+  VARIANT value{};
+  if (object->get_accRole(Self(), &value) == S_OK && value.vt == VT_I4) role = value.lVal;
+  VariantClear(&value);
+  object->Release();
+  return role;
 }
 
 }  // namespace tallies::gui

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,7 @@ class AppDriver {
   AppDriver& operator=(const AppDriver&) = delete;
 
   HWND mainWindow() const { return m_main; }
+  DWORD processId() const { return m_processId; }
   bool IsRunning() const;
   // Waits for the process to end; true when it did.
   bool WaitForExit(Milliseconds timeout) const;
@@ -46,7 +48,11 @@ class AppDriver {
 
   static std::string TextOf(HWND window);
   static std::string ClassOf(HWND window);
+  // What the control shows (a result drawn shortened shows its shortened form).
   std::string Text(std::string_view name);
+  // What the control holds: for a result the whole result, read from its tooltip, which the
+  // program keeps equal to it; for any other control its text.
+  std::string WholeText(std::string_view name);
   bool SetText(std::string_view name, std::string_view text);
   bool IsVisible(std::string_view name);
   bool IsChecked(std::string_view name);
@@ -74,6 +80,25 @@ class AppDriver {
   int ListCount(std::string_view list);
   std::string ListEntry(std::string_view list, int index);
 
+  // The keyboard, through the program's own message loop. Focus puts the focus on a control as
+  // the program itself moves it (WM_NEXTDLGCTL to the main window) and waits until it is there;
+  // a key press is posted to the focused window as the system queues one, WM_KEYDOWN then
+  // WM_KEYUP. The modifier keys cannot be held down this way: Ctrl+C is sent as the character
+  // the system translates it to.
+  HWND FocusedWindow() const;
+  bool Focus(std::string_view name);
+  bool PressKey(UINT virtualKey);
+  bool PressCopyKey();
+  // The focused window once it is no longer `from` (nullptr when it stays there).
+  HWND WaitForFocusToLeave(HWND from, Milliseconds timeout) const;
+
+  // The text of the program's tooltip for a control; none when no tooltip knows the control.
+  std::optional<std::string> ToolTipText(HWND control);
+
+  // The clipboard, which the program writes on a copy.
+  static bool EmptyClipboard();
+  static std::optional<std::string> WaitForClipboardText(Milliseconds timeout);
+
   // Message boxes of the program: "#32770" windows titled "Tallies".
   HWND WaitForMessageBox(Milliseconds timeout) const;
   static std::string MessageBoxText(HWND box);
@@ -89,5 +114,50 @@ class AppDriver {
   DWORD m_processId;
   std::map<int, HWND> m_found;
 };
+
+// The accessibility events of one kind that a program sends (SetWinEventHook out of context,
+// for that process only), as a screen reader receives them. They arrive as messages to this
+// thread: Pump handles them while it waits.
+class WinEventWatch {
+ public:
+  struct Event {
+    HWND window;
+    LONG object;
+    LONG child;
+  };
+
+  WinEventWatch(DWORD event, DWORD processId);
+  ~WinEventWatch();
+  WinEventWatch(const WinEventWatch&) = delete;
+  WinEventWatch& operator=(const WinEventWatch&) = delete;
+
+  bool Watching() const { return m_hook != nullptr; }
+  // Handles this thread's messages until `done` holds (true) or the time is up (false).
+  template <typename Done>
+  bool PumpUntil(Done done, Milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    do {
+      PumpOnce();
+      if (done()) return true;
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+  }
+  // Handles this thread's messages for `duration`.
+  void Pump(Milliseconds duration) {
+    PumpUntil([] { return false; }, duration);
+  }
+  // The events seen so far (one watch at a time: the hook's callback has no context).
+  const std::vector<Event>& Events() const;
+
+ private:
+  static void PumpOnce();
+  HWINEVENTHOOK m_hook = nullptr;
+};
+
+// A control's accessible object as a screen reader gets it from its window
+// (AccessibleObjectFromWindow): its description and role, none when it has none. COM is
+// initialised for the call.
+std::optional<std::string> AccessibleDescription(HWND control);
+std::optional<long> AccessibleRole(HWND control);
 
 }  // namespace tallies::gui

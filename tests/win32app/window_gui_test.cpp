@@ -114,9 +114,15 @@ TEST_F(MainWindow, EveryControlHasItsNumberKindAndText) {
         EXPECT_FALSE(style & ES_MULTILINE) << row->name;
         break;
       case ControlKind::kCaption:
-      case ControlKind::kResult:
       case ControlKind::kPicture:
         EXPECT_TRUE(is("Static")) << row->name << " is " << cls;
+        break;
+      case ControlKind::kResult:
+        // Read-only, yet reached by the keyboard, its text selectable and copyable.
+        EXPECT_TRUE(is("Edit")) << row->name << " is " << cls;
+        EXPECT_TRUE(style & ES_READONLY) << row->name;
+        EXPECT_TRUE(style & WS_TABSTOP) << row->name;
+        EXPECT_FALSE(style & ES_MULTILINE) << row->name;
         break;
       case ControlKind::kButton:
         EXPECT_TRUE(is("Button")) << row->name << " is " << cls;
