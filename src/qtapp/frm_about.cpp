@@ -17,6 +17,7 @@
 #include "layout/about_layout.h"
 #include "qtapp/app_look.h"
 #include "qtapp/native_platform.h"
+#include "qtapp/qt_convert.h"
 #include "qtapp/readable_palette.h"
 #include "window/window_bindings.h"
 
@@ -24,19 +25,10 @@ namespace tallies {
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect TwipsRect(const ControlRow& row) {
-  const PixelRect place = TwipsToPixels(row.left, row.top, row.width, row.height);
-  return {place.left, place.top, place.width, place.height};
-}
-
 // A horizontal line of the separator.
 void MakeLine(QWidget* parent, const AboutLine& design) {
   auto* line = new QWidget(parent);
-  line->setObjectName(Text(design.name));
+  line->setObjectName(ToQString(design.name));
   line->setGeometry(TwipsToPixels(design.x1), TwipsToPixels(design.y),
                     TwipsToPixels(design.x2) - TwipsToPixels(design.x1), design.thickness);
   QPalette palette = line->palette();
@@ -47,7 +39,7 @@ void MakeLine(QWidget* parent, const AboutLine& design) {
 
 // The picture at its own size, drawn from its vector artwork.
 QPixmap PictureOf(const ControlRow& row) {
-  const QString resource = QStringLiteral(":/") + Text(DesignOf(row.picture).file);
+  const QString resource = QStringLiteral(":/") + ToQString(DesignOf(row.picture).file);
   if (!QFile::exists(resource)) return {};
   return QIcon(resource).pixmap(kAboutIconPixels, kAboutIconPixels);
 }
@@ -59,7 +51,7 @@ frmAbout::frmAbout() { BuildControls(); }
 frmAbout::frmAbout(const SysInfoPlatform& platform) : m_platform(platform) { BuildControls(); }
 
 void frmAbout::BuildControls() {
-  setObjectName(Text(kAboutBoxName));
+  setObjectName(ToQString(kAboutBoxName));
   // A dialog frame with a title and close box only: no minimise or maximise box. The box has no
   // owner and is a normal top-level dialog, so it stays open when the main window closes, and the
   // program ends only when it is closed too.
@@ -70,13 +62,13 @@ void frmAbout::BuildControls() {
   setModal(false);
   setFixedSize(TwipsToPixels(kAboutClientWidth), TwipsToPixels(kAboutClientHeight));
   setFont(ControlFont());
-  setWindowTitle(Text(kAboutInitialCaption));
+  setWindowTitle(ToQString(kAboutInitialCaption));
   applyColours();
 
   for (const ControlRow& row : AboutControls()) {
     QWidget* widget = nullptr;
     if (row.kind == ControlKind::kButton) {
-      auto* button = new QPushButton(Text(InitialText(row)), this);
+      auto* button = new QPushButton(ToQString(InitialText(row)), this);
       const Action action = ActionOf(row.name).action;
       // Enter presses OK; Esc closes the box as OK does (the dialog's own cancel key).
       button->setDefault(action == Action::kCloseBox);
@@ -87,13 +79,13 @@ void frmAbout::BuildControls() {
       picture->setPixmap(PictureOf(row));
       widget = picture;
     } else {
-      auto* label = new QLabel(Text(InitialText(row)), this);
+      auto* label = new QLabel(ToQString(InitialText(row)), this);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       label->setWordWrap(WrapsText(row));
       widget = label;
     }
-    widget->setObjectName(Text(row.name));
-    widget->setGeometry(TwipsRect(row));
+    widget->setObjectName(ToQString(row.name));
+    widget->setGeometry(ToPixels(row));
     // The picture box sizes itself to its picture.
     if (row.kind == ControlKind::kPicture) widget->resize(kAboutIconPixels, kAboutIconPixels);
   }
@@ -101,7 +93,7 @@ void frmAbout::BuildControls() {
 
   QWidget* previous = nullptr;
   for (const ControlRow* row : AboutFocusOrder()) {
-    QWidget* widget = findChild<QWidget*>(Text(row->name));
+    QWidget* widget = findChild<QWidget*>(ToQString(row->name));
     if (previous) {
       setTabOrder(previous, widget);
     } else {
@@ -124,9 +116,10 @@ void frmAbout::changeEvent(QEvent* event) {
 }
 
 void frmAbout::Form_Load() {
-  setWindowTitle(Text(AboutLoadedCaption()));
+  setWindowTitle(ToQString(AboutLoadedCaption()));
   for (const ControlText& text : AboutLoadedTexts()) {
-    if (auto* label = findChild<QLabel*>(Text(text.control))) label->setText(Text(text.text));
+    if (auto* label = findChild<QLabel*>(ToQString(text.control)))
+      label->setText(ToQString(text.text));
   }
 }
 

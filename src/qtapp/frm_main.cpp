@@ -14,6 +14,7 @@
 #include "qtapp/gauge_list.h"
 #include "qtapp/link_label.h"
 #include "qtapp/push_button.h"
+#include "qtapp/qt_convert.h"
 #include "qtapp/readable_palette.h"
 #include "qtapp/result_label.h"
 #include "qtapp/svg_picture.h"
@@ -24,15 +25,6 @@
 
 namespace tallies {
 namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect ToPixels(const ControlRow& row) {
-  const PixelRect place = TwipsToPixels(row.left, row.top, row.width, row.height);
-  return {place.left, place.top, place.width, place.height};
-}
 
 QStringList ListEntriesOf(std::string_view list) {
   QStringList entries;
