@@ -10,6 +10,9 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
                 fonts-liberation desktop-file-utils appstream dpkg-dev file lintian
                 qt6-wayland weston)
+# The standard-library code built once more with clang and LLVM's libc++ (the library of macOS
+# and of emscripten), GoogleTest from its sources.
+LIBCXX_PACKAGES=(clang libc++-dev libc++abi-dev googletest cmake ninja-build)
 # To show the window on a machine without a display.
 RUN_PACKAGES=(xvfb xauth)
 # The Windows build and its tests under Wine: the MinGW-w64 cross compiler, 64-bit Wine,

@@ -4,6 +4,8 @@
 #include <cfloat>
 #include <cstdint>
 
+#include "numeric/char_conv.h"
+
 // Plain IEEE 754 double arithmetic only, rounded to nearest, with no fused
 // multiply-add (the build turns contraction off) and no C library sin or cos:
 // every platform then gets the same bits.
@@ -86,9 +88,7 @@ DoubleDouble Multiply(DoubleDouble a, DoubleDouble b) {
 DoubleDouble Negate(DoubleDouble a) { return {-a.hi, -a.lo}; }
 
 // 2^n for n in the normal range, built from its bits.
-double PowerOfTwo(int n) {
-  return std::bit_cast<double>(static_cast<std::uint64_t>(n + 1023) << 52);
-}
+double PowerOfTwo(int n) { return BitCast<double>(static_cast<std::uint64_t>(n + 1023) << 52); }
 
 // ---------------------------------------------------------------------------
 // Argument reduction.
@@ -189,7 +189,7 @@ int LeadingBit(const std::uint32_t* words, int top) {
 }
 
 Reduced ReduceLarge(double ax) {
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(ax);
+  const std::uint64_t bits = BitCast<std::uint64_t>(ax);
   const int e = static_cast<int>(bits >> 52) - 1075;  // ax = m * 2^e
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   const std::uint32_t mantissa[2] = {static_cast<std::uint32_t>(m),
@@ -319,7 +319,7 @@ double SineInQuadrant(unsigned quadrant, DoubleDouble r) {
 }
 
 double Magnitude(double x) {
-  return std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) & ~(std::uint64_t{1} << 63));
+  return BitCast<double>(BitCast<std::uint64_t>(x) & ~(std::uint64_t{1} << 63));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "numeric/arithmetic_fault.h"
+#include "numeric/char_conv.h"
 
 namespace tallies {
 namespace {
@@ -68,7 +69,7 @@ double WholeFromHex(const std::string& clean, std::chars_format format) {
   double value = 0.0;
   const char* first = clean.data();
   const char* last = first + clean.size();
-  auto [ptr, ec] = std::from_chars(first, last, value, format);
+  auto [ptr, ec] = FromChars(first, last, value, format);
   // A whole number can only leave the range upwards.
   if (ec == std::errc::result_out_of_range) throw ArithmeticFault(FaultKind::kOverflow);
   return value;
@@ -201,7 +202,7 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
 
   double value = 0.0;
   const char* first = clean.data();
-  auto [ptr, ec] = std::from_chars(first, first + clean.size(), value, std::chars_format::general);
+  auto [ptr, ec] = FromChars(first, first + clean.size(), value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     if (IsHugeDecimal(clean)) throw ArithmeticFault(FaultKind::kOverflow);
     return clean[0] == '-' ? -0.0 : 0.0;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "numeric/char_conv.h"
+
 namespace tallies {
 namespace {
 
@@ -20,7 +22,7 @@ std::string FormatGeneral(T value, int digits, std::string_view decimalSeparator
   // form below 1E-4 and from 10^digits on, exponent of at least two digits.
   char buffer[64];
   auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+      ToChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
   std::string text;
   text.reserve(static_cast<std::size_t>(end - buffer) + decimalSeparator.size());
   for (const char* p = buffer; p != end; ++p) {

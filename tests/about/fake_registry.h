@@ -70,7 +70,7 @@ class FakeRegistry : public Registry {
     if (value.bytes.size() > data.size()) {
       return kRegistryMoreData;
     }
-    std::ranges::copy(value.bytes, data.begin());
+    std::copy(value.bytes.begin(), value.bytes.end(), data.begin());
     type = value.type;
     return kRegistrySuccess;
   }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "conversions/unit_pairs.h"
+#include "numeric/char_conv.h"
 #include "numeric/field_number.h"
 #include "support/fake_controls.h"
 
@@ -82,11 +83,18 @@ const FactorCase kFactorCases[] = {
 // The place value of the last decimal digit of the shortest text that reads
 // back as `k`: 0.1 for 25.4, 1 for 1488, 1e-8 for 1.639e-5.
 double LastDecimalPlace(double k) {
+  // The shortest scientific text that reads back as k.
   char buffer[64];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, k, std::chars_format::scientific);
-  EXPECT_EQ(ec, std::errc());
-  const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+  std::string_view text;
+  for (int digits = 0; digits <= 17; ++digits) {
+    const auto [end, ec] =
+        ToChars(buffer, buffer + sizeof buffer, k, std::chars_format::scientific, digits);
+    EXPECT_EQ(ec, std::errc());
+    double back = 0;
+    FromChars(buffer, end, back, std::chars_format::general);
+    text = std::string_view(buffer, static_cast<std::size_t>(end - buffer));
+    if (back == k) break;
+  }
   const std::size_t e = text.find('e');
   const std::size_t point = text.find('.');
   const int fractionDigits = point == std::string_view::npos ? 0 : static_cast<int>(e - point - 1);
@@ -95,7 +103,7 @@ double LastDecimalPlace(double k) {
   // not correctly rounded everywhere (MinGW's is several units in the last place off).
   const std::string place = "1e" + std::to_string(exponent - fractionDigits);
   double value = 0;
-  std::from_chars(place.data(), place.data() + place.size(), value);
+  FromChars(place.data(), place.data() + place.size(), value, std::chars_format::general);
   return value;
 }
 

@@ -8,12 +8,15 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/char_conv.h"
+
 namespace tallies {
 namespace {
 
 double Inches(std::string_view text) {
   double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto [end, ec] =
+      FromChars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   EXPECT_EQ(ec, std::errc()) << text;
   EXPECT_EQ(end, text.data() + text.size()) << text;
   return value;
@@ -27,8 +30,8 @@ int DecimalPlaces(std::string_view text) {
 // The value rounded to the number of decimals `like` carries, in the same form.
 std::string RoundedLike(double value, std::string_view like) {
   char buffer[32];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::fixed, DecimalPlaces(like));
+  const auto [end, ec] =
+      ToChars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, DecimalPlaces(like));
   EXPECT_EQ(ec, std::errc());
   return std::string(buffer, end);
 }

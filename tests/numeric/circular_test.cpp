@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "numeric/char_conv.h"
+
 // Sine and Cosine against an independent oracle: the 113-bit sinq and cosq of
 // GCC's quadmath library, rounded to a Double. A correctly rounded result
 // equals the oracle's bit for bit (the oracle could only misround where the
@@ -21,7 +23,7 @@
 namespace tallies {
 namespace {
 
-std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+std::uint64_t Bits(double x) { return BitCast<std::uint64_t>(x); }
 
 std::string Hex(double x) {
   char buffer[40];
@@ -161,7 +163,7 @@ TEST(Circular, RandomArgumentsMatchTheOracle) {
   for (int i = 0; i < kPerKind; ++i) {
     double x;
     do {
-      x = std::bit_cast<double>(random());
+      x = BitCast<double>(random());
     } while (!std::isfinite(x));
     xs.push_back(x);
   }
