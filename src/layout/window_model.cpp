@@ -24,6 +24,26 @@ constexpr ViewLayout kViews[] = {
     {"GeneralView", "optGen", "SSTabGen"},
 };
 
+// Every control of the main window: its own, then those of every page.
+std::vector<const ControlRow*> MainWindowRows() {
+  std::vector<const ControlRow*> rows;
+  for (const ControlRow& row : WindowControls()) rows.push_back(&row);
+  for (auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      for (const ControlRow& row : page.controls) rows.push_back(&row);
+    }
+  }
+  return rows;
+}
+
+// By increasing tab-order number, rows of equal number in the order given.
+std::vector<const ControlRow*> ByTabOrder(std::vector<const ControlRow*> rows) {
+  std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
+    return a->tabOrder < b->tabOrder;
+  });
+  return rows;
+}
+
 std::vector<const ControlRow*> Focusable(std::vector<const ControlRow*> rows) {
   std::erase_if(rows, [](const ControlRow* row) { return !TakesFocus(row->kind); });
   return rows;
@@ -60,17 +80,11 @@ bool StartsOptionGroup(const ControlRow& row) {
 std::string_view InitialFocus() { return kViews[0].tabSet; }
 
 const ControlRow* FindControl(std::string_view name) {
-  for (auto rows : {WindowControls(), AboutControls()}) {
-    for (const ControlRow& row : rows) {
-      if (row.name == name) return &row;
-    }
+  for (const ControlRow* row : MainWindowRows()) {
+    if (row->name == name) return row;
   }
-  for (auto pages : {HydraulicPages(), GeneralPages()}) {
-    for (const PageLayout& page : pages) {
-      for (const ControlRow& row : page.controls) {
-        if (row.name == name) return &row;
-      }
-    }
+  for (const ControlRow& row : AboutControls()) {
+    if (row.name == name) return &row;
   }
   return nullptr;
 }
@@ -135,24 +149,11 @@ bool TakesFocus(ControlKind kind) {
 std::vector<const ControlRow*> InTabOrder(std::span<const ControlRow> rows) {
   std::vector<const ControlRow*> ordered;
   for (const ControlRow& row : rows) ordered.push_back(&row);
-  std::stable_sort(ordered.begin(), ordered.end(), [](const ControlRow* a, const ControlRow* b) {
-    return a->tabOrder < b->tabOrder;
-  });
-  return ordered;
+  return ByTabOrder(std::move(ordered));
 }
 
 std::vector<const ControlRow*> MainWindowFocusOrder() {
-  std::vector<const ControlRow*> rows;
-  for (const ControlRow& row : WindowControls()) rows.push_back(&row);
-  for (auto pages : {HydraulicPages(), GeneralPages()}) {
-    for (const PageLayout& page : pages) {
-      for (const ControlRow& row : page.controls) rows.push_back(&row);
-    }
-  }
-  std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
-    return a->tabOrder < b->tabOrder;
-  });
-  return Focusable(std::move(rows));
+  return Focusable(ByTabOrder(MainWindowRows()));
 }
 
 std::vector<const ControlRow*> AboutFocusOrder() { return Focusable(InTabOrder(AboutControls())); }
