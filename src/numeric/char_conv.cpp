@@ -95,8 +95,10 @@ std::from_chars_result FromChars(const char* first, const char* last, double& va
   errno = 0;
   const double parsed = strtod_l(text.c_str(), nullptr, CLocale());
   // strtod reports a range error for results that overflow, that round to zero, and for
-  // subnormal ones; from_chars only for the first two.
-  if (errno == ERANGE && (std::isinf(parsed) || parsed == 0)) {
+  // subnormal ones; from_chars only for the first two. The text holds no "inf", so an infinite
+  // result is an overflow whether or not errno says so: musl's strtod (emscripten's) gives
+  // infinity without a range error for hexadecimal numbers just beyond the largest double.
+  if (std::isinf(parsed) || (errno == ERANGE && parsed == 0)) {
     return {first + length, std::errc::result_out_of_range};
   }
   value = parsed;

@@ -33,6 +33,11 @@ TEST(FromChars, ReadsAsTheStandardDoes) {
       {"1e-400", std::chars_format::general, std::errc::result_out_of_range, 7.0, 6},
       {"1F", std::chars_format::hex, std::errc{}, 31.0, 2},
       {"ff.8", std::chars_format::hex, std::errc{}, 255.5, 4},
+      {"1p1023", std::chars_format::hex, std::errc{}, 0x1p1023, 6},
+      // Just beyond the largest double, where some C libraries' strtod gives infinity without
+      // reporting a range error.
+      {"1p1024", std::chars_format::hex, std::errc::result_out_of_range, 7.0, 6},
+      {"-1p-1080", std::chars_format::hex, std::errc::result_out_of_range, 7.0, 8},
       {"x1", std::chars_format::general, std::errc::invalid_argument, 7.0, 0},
       {"+1", std::chars_format::general, std::errc::invalid_argument, 7.0, 0},
   };
