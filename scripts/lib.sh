@@ -13,6 +13,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgte
 # The standard-library code built once more with clang and LLVM's libc++ (the library of macOS
 # and of emscripten), GoogleTest from its sources.
 LIBCXX_PACKAGES=(clang libc++-dev libc++abi-dev googletest cmake ninja-build)
+# The standard-library code built as WebAssembly with emscripten (clang and LLVM's libc++),
+# GoogleTest from its sources, the test programs run under Node; Chromium, its WebDriver and
+# Selenium to drive the page in a headless browser.
+WEB_PACKAGES=(emscripten googletest cmake ninja-build chromium chromium-driver python3-selenium)
 # To show the window on a machine without a display.
 RUN_PACKAGES=(xvfb xauth)
 # The Windows build and its tests under Wine: the MinGW-w64 cross compiler, 64-bit Wine,
