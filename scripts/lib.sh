@@ -16,7 +16,9 @@ LIBCXX_PACKAGES=(clang libc++-dev libc++abi-dev googletest cmake ninja-build)
 # The standard-library code built as WebAssembly with emscripten (clang and LLVM's libc++),
 # GoogleTest from its sources, the test programs run under Node; Chromium, its WebDriver and
 # Selenium to drive the page in a headless browser.
-WEB_PACKAGES=(emscripten googletest cmake ninja-build chromium chromium-driver python3-selenium)
+# terser minifies the page's scripts and python3 serves the site on this computer.
+WEB_BUILD_PACKAGES=(emscripten terser python3 cmake ninja-build)
+WEB_PACKAGES=("${WEB_BUILD_PACKAGES[@]}" googletest chromium chromium-driver python3-selenium)
 # To show the window on a machine without a display.
 RUN_PACKAGES=(xvfb xauth)
 # The Windows build and its tests under Wine: the MinGW-w64 cross compiler, 64-bit Wine,

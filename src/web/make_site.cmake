@@ -1,0 +1,40 @@
+# Assembles the static site: the page's files, the pictures and the module, and a service
+# worker whose cache is named after the contents of all of them.
+# Run with -DPAGE_DIR=... -DASSETS_DIR=... -DSITE_DIR=... (the module is already in SITE_DIR) and
+# -DTERSER=<the terser program> to minify the scripts, or -DTERSER= to copy them as they are.
+set(page_files index.html tallies.css manifest.webmanifest)
+set(script_files tallies.js)
+set(asset_files icons/tallies.svg images/banner.svg images/gear_pump.svg
+                images/cylinder_angle.svg)
+set(module_files tallies_core.js tallies_core.wasm)
+
+foreach(file IN LISTS page_files)
+  configure_file(${PAGE_DIR}/${file} ${SITE_DIR}/${file} COPYONLY)
+endforeach()
+# The module's glue is minified in place; the page's script from its source.
+foreach(file IN LISTS script_files)
+  if(TERSER)
+    execute_process(COMMAND ${TERSER} ${PAGE_DIR}/${file} --compress --mangle
+                            --output ${SITE_DIR}/${file} COMMAND_ERROR_IS_FATAL ANY)
+  else()
+    configure_file(${PAGE_DIR}/${file} ${SITE_DIR}/${file} COPYONLY)
+  endif()
+endforeach()
+if(TERSER)
+  execute_process(COMMAND ${TERSER} ${SITE_DIR}/tallies_core.js --compress --mangle
+                          --output ${SITE_DIR}/tallies_core.js COMMAND_ERROR_IS_FATAL ANY)
+endif()
+foreach(file IN LISTS asset_files)
+  configure_file(${ASSETS_DIR}/${file} ${SITE_DIR}/${file} COPYONLY)
+endforeach()
+
+set(hashes "")
+set(TALLIES_SITE_FILES "\"./\"")
+foreach(file IN LISTS page_files script_files asset_files module_files)
+  file(SHA256 ${SITE_DIR}/${file} hash)
+  string(APPEND hashes "${file}:${hash}\n")
+  string(APPEND TALLIES_SITE_FILES ", \"${file}\"")
+endforeach()
+string(SHA256 TALLIES_SITE_HASH "${hashes}")
+string(SUBSTRING "${TALLIES_SITE_HASH}" 0 16 TALLIES_SITE_HASH)
+configure_file(${PAGE_DIR}/sw.js.in ${SITE_DIR}/sw.js @ONLY)

@@ -1,0 +1,292 @@
+#include "web/web_model.h"
+
+#include <utility>
+
+#include "about/start_sys_info.h"
+#include "config/app_config.h"
+#include "layout/about_layout.h"
+#include "layout/window_model.h"
+#include "platform/message_box.h"
+#include "web/json_writer.h"
+#include "window/formulas.h"
+#include "window/window_bindings.h"
+
+namespace tallies {
+namespace {
+
+std::string_view KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kCaption: return "caption";
+    case ControlKind::kResult: return "result";
+    case ControlKind::kField: return "field";
+    case ControlKind::kButton: return "button";
+    case ControlKind::kPicture: return "picture";
+    case ControlKind::kList: return "list";
+    case ControlKind::kTabSet: return "tabset";
+    case ControlKind::kLinkLabel: return "link";
+    case ControlKind::kOptionButton: return "option";
+  }
+  return "caption";
+}
+
+std::string_view BackgroundName(Background background) {
+  switch (background) {
+    case Background::kDefault: return "default";
+    case Background::kWindowGrey: return "window";
+    case Background::kToolTip: return "tooltip";
+    case Background::kResult: return "result";
+  }
+  return "default";
+}
+
+std::string_view ActionName(Action action) {
+  switch (action) {
+    case Action::kNone: return "none";
+    case Action::kCalculate: return "calculate";
+    case Action::kShowView: return "view";
+    case Action::kShowAbout: return "about";
+    case Action::kOpenSite: return "site";
+    case Action::kCloseBox: return "close";
+    case Action::kStartSysInfo: return "sysinfo";
+  }
+  return "none";
+}
+
+std::string CssColour(Rgb colour) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string css = "#";
+  for (const int part : {colour.red, colour.green, colour.blue}) {
+    css += kHex[(part >> 4) & 15];
+    css += kHex[part & 15];
+  }
+  return css;
+}
+
+// A caption's "&" marks its access key and is not shown; "&&" shows one "&".
+struct Caption {
+  std::string shown;
+  std::string accessKey;
+};
+Caption SplitAccessKey(std::string_view text) {
+  Caption caption;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) {
+      ++i;
+      if (text[i] != '&' && caption.accessKey.empty()) caption.accessKey = std::string(1, text[i]);
+    }
+    caption.shown += text[i];
+  }
+  return caption;
+}
+
+void WriteRect(JsonWriter& json, int left, int top, int width, int height) {
+  const PixelRect rect = TwipsToPixels(left, top, width, height);
+  json.Key("rect").BeginArray();
+  json.Number(rect.left).Number(rect.top).Number(rect.width).Number(rect.height);
+  json.EndArray();
+}
+
+void WriteControl(JsonWriter& json, const ControlRow& row, std::string_view parent, int tab) {
+  const Caption caption = SplitAccessKey(InitialText(row));
+  const ControlAction action = ActionOf(row.name);
+  json.BeginObject();
+  json.Key("name").String(row.name);
+  json.Key("kind").String(KindName(row.kind));
+  json.Key("text").String(caption.shown);
+  if (!caption.accessKey.empty()) json.Key("accessKey").String(caption.accessKey);
+  json.Key("parent").String(parent);
+  json.Key("tab").Number(tab);
+  WriteRect(json, row.left, row.top, row.width, row.height);
+  json.Key("tabOrder").Number(row.tabOrder);
+  json.Key("focus").Bool(TakesFocus(row.kind));
+  json.Key("background").String(BackgroundName(row.background));
+  json.Key("wraps").Bool(WrapsText(row));
+  json.Key("action").String(ActionName(action.action));
+  if (row.kind == ControlKind::kPicture) {
+    const PictureDesign& design = DesignOf(row.picture);
+    json.Key("picture").String(design.file);
+    json.Key("fit").String(design.fit == PictureFit::kStretch ? "stretch" : "natural");
+  }
+  if (const std::string_view named = CaptionOf(row.name); !named.empty()) {
+    json.Key("caption").String(named);
+  }
+  if (action.action == Action::kCalculate) json.Key("formula").String(FormulaOf(row.name));
+  if (row.kind == ControlKind::kList) {
+    json.Key("entries").BeginArray();
+    for (const std::string_view entry : ListEntries(row.name)) json.String(entry);
+    json.EndArray();
+  }
+  if (row.kind == ControlKind::kOptionButton) json.Key("groupStart").Bool(StartsOptionGroup(row));
+  json.EndObject();
+}
+
+void WriteMainWindow(JsonWriter& json) {
+  json.Key("title").String(MainWindowTitle());
+  json.Key("size").BeginArray();
+  json.Number(TwipsToPixels(kMainWindowWidth)).Number(TwipsToPixels(kMainWindowHeight));
+  json.EndArray();
+  json.Key("views").BeginArray();
+  for (const ViewLayout& view : Views()) {
+    json.BeginObject();
+    json.Key("name").String(view.name);
+    json.Key("option").String(view.option);
+    json.Key("tabSet").String(view.tabSet);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("initialFocus").String(InitialFocus());
+  json.Key("tabSets").BeginArray();
+  for (const TabSetLayout& set : TabSets()) {
+    json.BeginObject();
+    json.Key("name").String(set.name);
+    json.Key("parent").String(set.parent);
+    json.Key("parentTab").Number(set.parentTab);
+    json.Key("captions").BeginArray();
+    for (const std::string_view caption : set.captions) json.String(caption);
+    json.EndArray();
+    json.Key("tabsPerRow").Number(set.tabsPerRow);
+    json.Key("background").String(BackgroundName(set.background));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("controls").BeginArray();
+  for (const ControlRow& row : WindowControls()) WriteControl(json, row, kMainWindowName, -1);
+  for (const auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      for (const ControlRow& row : page.controls) WriteControl(json, row, page.tabSet, page.tab);
+    }
+  }
+  json.EndArray();
+}
+
+void WriteAboutBox(JsonWriter& json) {
+  json.Key("about").BeginObject();
+  json.Key("caption").String(AboutLoadedCaption());
+  json.Key("size").BeginArray();
+  json.Number(TwipsToPixels(kAboutClientWidth)).Number(TwipsToPixels(kAboutClientHeight));
+  json.EndArray();
+  json.Key("iconPixels").Number(kAboutIconPixels);
+  json.Key("controls").BeginArray();
+  // In the box's keyboard order, so the page's order of elements is the order of the keys.
+  std::vector<const ControlRow*> rows = AboutFocusOrder();
+  for (const ControlRow& row : AboutControls()) {
+    if (!TakesFocus(row.kind)) rows.push_back(&row);
+  }
+  for (const ControlRow* row : rows) WriteControl(json, *row, kAboutBoxName, -1);
+  json.EndArray();
+  json.Key("lines").BeginArray();
+  for (const AboutLine& line : AboutLines()) {
+    json.BeginObject();
+    json.Key("x1").Number(TwipsToPixels(line.x1));
+    json.Key("x2").Number(TwipsToPixels(line.x2));
+    json.Key("y").Number(TwipsToPixels(line.y));
+    json.Key("thickness").Number(line.thickness);
+    json.Key("colour").String(CssColour({line.red, line.green, line.blue}));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("loaded").BeginArray();
+  for (const ControlText& loaded : AboutLoadedTexts()) {
+    json.BeginObject();
+    json.Key("control").String(loaded.control);
+    json.Key("text").String(loaded.text);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+}
+
+// Keeps the one message a click shows.
+class MessageRecorder : public MessageBox {
+ public:
+  void Show(std::string_view text) override { m_text = text; }
+  const std::string& Text() const { return m_text; }
+
+ private:
+  std::string m_text;
+};
+
+}  // namespace
+
+std::string WindowModelJson() {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("appTitle").String(kApplicationTitle);
+  json.Key("siteUrl").String(kVendorSiteUrl);
+  json.Key("version").String(kVersionText);
+  json.Key("colours").BeginObject();
+  json.Key("window").String(CssColour(kWindowGrey));
+  json.Key("result").String(CssColour(kResultYellow));
+  json.Key("link").String(CssColour(kLinkCaptionColour));
+  json.EndObject();
+  json.Key("smallestResultPoints").Number(kSmallestResultPoints);
+  WriteMainWindow(json);
+  WriteAboutBox(json);
+  json.EndObject();
+  return json.Text();
+}
+
+std::string WebForm::Text(std::string_view control) const {
+  const auto found = m_texts.find(control);
+  return found == m_texts.end() ? std::string() : found->second;
+}
+
+void WebForm::SetText(std::string_view control, std::string_view text) {
+  Type(control, text);
+  m_writes.push_back({std::string(control), std::string(text), false});
+}
+
+void WebForm::SetCaption(std::string_view control, std::string_view caption) {
+  Type(control, caption);
+  m_writes.push_back({std::string(control), std::string(caption), true});
+}
+
+void WebForm::Type(std::string_view control, std::string_view text) {
+  m_texts.insert_or_assign(std::string(control), std::string(text));
+}
+
+void WebForm::SetDecimalSeparator(std::string_view separator) {
+  m_decimalSeparator = separator == "," ? "," : ".";
+}
+
+std::vector<WebForm::Write> WebForm::TakeWrites() { return std::exchange(m_writes, {}); }
+
+std::string ClickJson(WebForm& form, std::string_view control) {
+  const ControlAction action = ActionOf(control);
+  MessageRecorder messages;
+  std::string said;
+  bool ran = false;
+  form.TakeWrites();
+  if (action.action == Action::kCalculate) {
+    said = RunAndDescribe(action.calculator, form, messages);
+    ran = messages.Text().empty();
+  } else if (action.action == Action::kStartSysInfo) {
+    // A page cannot start a program of the computer it runs on.
+    messages.Show(kSysInfoUnavailable);
+  }
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("ran").Bool(ran);
+  json.Key("writes").BeginArray();
+  for (const WebForm::Write& write : form.TakeWrites()) {
+    json.BeginObject();
+    json.Key("control").String(write.control);
+    json.Key("text").String(write.text);
+    json.Key("caption").Bool(write.caption);
+    json.Key("shortened").BeginArray();
+    if (write.caption) {
+      for (const std::string& shorter : ShortenedForms(write.text, form.DecimalSeparator())) {
+        json.String(shorter);
+      }
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("message").String(messages.Text());
+  json.Key("said").String(said);
+  json.EndObject();
+  return json.Text();
+}
+
+}  // namespace tallies

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/controls.h"
+
+namespace tallies {
+
+// The windows as the page builds them: one JSON document with the main window's controls, its
+// tab sets and pages, the views, the designed colours, and the About box, every place already
+// in CSS pixels (the desktop's twips-to-pixels rounding), every text as the window starts.
+// Members of each control: name, kind, text, parent (the window or a tab set) and tab, rect
+// [left, top, width, height], tabOrder, focus (whether it takes the keyboard focus), background,
+// wraps, and where they apply picture and fit, caption (the control that names it), formula,
+// entries (a list's), action and accessKey.
+std::string WindowModelJson();
+
+// The main window's state inside the module: the text of each field and list as the page last
+// gave it, and the captions the calculators wrote. Calculators read and write through it.
+class WebForm : public Controls {
+ public:
+  // One text a calculator wrote: into a field (kText) or a result's caption.
+  struct Write {
+    std::string control;
+    std::string text;
+    bool caption;
+  };
+
+  std::string Text(std::string_view control) const override;
+  void SetText(std::string_view control, std::string_view text) override;
+  void SetCaption(std::string_view control, std::string_view caption) override;
+  std::string DecimalSeparator() const override { return m_decimalSeparator; }
+
+  // What the user typed or chose; nothing is noted as written.
+  void Type(std::string_view control, std::string_view text);
+  // The separator of the browser's language ("." or ","); any other text leaves ".".
+  void SetDecimalSeparator(std::string_view separator);
+
+  // The writes since the last call, in the order they happened.
+  std::vector<Write> TakeWrites();
+
+ private:
+  std::map<std::string, std::string, std::less<>> m_texts;
+  std::vector<Write> m_writes;
+  std::string m_decimalSeparator = ".";
+};
+
+// Runs what a click on the control (or the choice of a list entry) does inside the module and
+// answers with JSON: {"ran": whether a calculator ran to its end, "writes": [{"control", "text",
+// "caption", "shortened": [the result's shortened forms]}], "message": the text for the modal
+// message box or "", "said": what a screen reader announces or ""}. A fault is caught here and
+// becomes the message; nothing is thrown to the page. Views, the About box and the link are the
+// page's own business: for those, and for a name of no control, nothing runs.
+std::string ClickJson(WebForm& form, std::string_view control);
+
+}  // namespace tallies
