@@ -182,8 +182,11 @@ class Page:
         self.wait(lambda: all(self.value(c) == t for c, t in expected.items()))
         for result, want in expected.items():
             expect(problems, self.value(result), want, f"{where}: #{result}")
+            # A result too wide for its box shows fewer fraction digits and a mark, then the rest.
             shown = self.js("return document.getElementById(arguments[0])?.textContent", result)
-            if self.el(result).tag_name == "output" and shown != want and "…" not in shown:
+            head, _, tail = shown.partition("…") if shown else ("", "", "")
+            if self.el(result).tag_name == "output" and shown != want and not (
+                    want.startswith(head) and want.endswith(tail) and "…" in shown):
                 problems.append(f"{where}: #{result} shows {shown!r} for {want!r}")
         if not message and self.is_open("message"):
             problems.append(f"{where}: a message opened: {self.el('message-text').text!r}")
