@@ -38,10 +38,9 @@
     constructor(core, model) {
       this.core = core;
       this.model = model;
-      this.separator = decimalSeparator();
       this.click = core.cwrap("tallies_click", "string", ["string"]);
       this.type = core.cwrap("tallies_type", null, ["string", "string"]);
-      core.ccall("tallies_set_decimal_separator", null, ["string"], [this.separator]);
+      this.separator = null;  // asked of the browser at the first calculation
       this.tabSets = new Map();   // name -> {layout, tabs: [], panels: [], current}
       this.results = new Map();   // name -> {text, shortened}
       this.byName = new Map(model.controls.map((control) => [control.name, control]));
@@ -118,8 +117,8 @@
           break;
         }
         case "picture": {
-          node = element("div", `picture ${control.fit}`, { "aria-hidden": "true" });
-          const image = element("img", "", { src: control.picture, alt: "" });
+          node = element("div", `picture ${control.fit}`);
+          const image = element("img", "", { src: control.picture, alt: control.description });
           node.append(image);
           break;
         }
@@ -265,6 +264,7 @@
     run(control, source) {
       if (control.action === "about") return about.open();
       if (control.action !== "calculate") return;
+      this.useDecimalSeparator();
       // Every field as it stands now (a browser may have restored or filled some in).
       for (const field of document.querySelectorAll("#frmMain input.field")) {
         this.type(field.id, field.value);
@@ -273,6 +273,14 @@
       for (const write of answer.writes) this.show(write);
       if (answer.message) messages.show(answer.message, source);
       if (answer.said) this.announce(answer.said);
+    }
+
+    // The browser's language is asked once, when first needed: its number formats take a
+    // moment to load, which the window's start need not wait for.
+    useDecimalSeparator() {
+      if (this.separator !== null) return;
+      this.separator = decimalSeparator();
+      this.core.ccall("tallies_set_decimal_separator", null, ["string"], [this.separator]);
     }
 
     show(write) {
@@ -398,14 +406,41 @@
       dialog.append(title, client);
       this.dialog = dialog;
       this.client = client;
+      this.dragWith(title);
       dialog.addEventListener("cancel", (event) => { event.preventDefault(); this.close(); });
       dialog.addEventListener("keydown", (event) => {
         if (event.key === "Escape") { event.preventDefault(); this.close(); }
       });
     },
+    // The box is moved by its title bar, as a window is, so it hides nothing for good.
+    dragWith(handle) {
+      handle.addEventListener("pointerdown", (event) => {
+        const box = this.dialog.getBoundingClientRect();
+        const dx = event.clientX - box.left;
+        const dy = event.clientY - box.top;
+        handle.setPointerCapture(event.pointerId);
+        const move = (moved) => {
+          this.moved = true;
+          this.place(moved.clientX - dx, moved.clientY - dy);
+        };
+        handle.addEventListener("pointermove", move);
+        handle.addEventListener("pointerup", () => handle.removeEventListener("pointermove", move),
+          { once: true });
+        event.preventDefault();
+      });
+    },
+    // Keeps at least the title bar on the screen.
+    place(left, top) {
+      const box = this.dialog.getBoundingClientRect();
+      const maxLeft = Math.max(0, document.documentElement.clientWidth - box.width);
+      const maxTop = Math.max(0, window.innerHeight - box.height);
+      this.dialog.style.left = `${Math.min(Math.max(0, left), maxLeft)}px`;
+      this.dialog.style.top = `${Math.min(Math.max(0, top), maxTop)}px`;
+    },
     open() {
       if (!this.dialog.open) {
         this.returnTo = document.activeElement;
+        this.moved = false;
         this.dialog.show();
         this.fit();
       }
@@ -424,10 +459,13 @@
       this.client.style.marginRight = `${width * (scale - 1)}px`;
       this.client.style.marginBottom = `${height * (scale - 1)}px`;
       const box = this.dialog.getBoundingClientRect();
+      if (this.moved) {
+        this.place(box.left, box.top);
+        return;
+      }
       const frame = byId("frame").getBoundingClientRect();
-      this.dialog.style.left = `${Math.max(0, frame.left + (frame.width - box.width) / 2)}px`;
-      this.dialog.style.top = `${Math.max(0, Math.min(frame.top + (frame.height - box.height) / 2,
-        window.innerHeight - box.height))}px`;
+      this.place(frame.left + (frame.width - box.width) / 2,
+        frame.top + (frame.height - box.height) / 2);
     },
   };
 
@@ -441,6 +479,7 @@
 
   async function start() {
     const core = await TalliesCore();
+    performance.mark("tallies-module");
     const model = JSON.parse(core.ccall("tallies_model", "string", [], []));
     messages.init(model.appTitle);
     const main = new Window(core, model);

@@ -2,6 +2,13 @@
 # worker whose cache is named after the contents of all of them.
 # Run with -DPAGE_DIR=... -DASSETS_DIR=... -DSITE_DIR=... (the module is already in SITE_DIR) and
 # -DTERSER=<the terser program> to minify the scripts, or -DTERSER= to copy them as they are.
+# Debian's terser loads its Node modules from /usr/share/nodejs, where a Node.js that is not
+# Debian's own does not look by itself.
+if("$ENV{NODE_PATH}" STREQUAL "")
+  set(ENV{NODE_PATH} /usr/share/nodejs)
+else()
+  set(ENV{NODE_PATH} "/usr/share/nodejs:$ENV{NODE_PATH}")
+endif()
 set(page_files index.html tallies.css manifest.webmanifest)
 set(script_files tallies.js)
 set(asset_files icons/tallies.svg images/banner.svg images/gear_pump.svg
