@@ -12,12 +12,17 @@ namespace {
 constexpr int kOneLineHeight = 255;
 
 constexpr PictureDesign kPictures[] = {
-    {Picture::kIcon, "icons/tallies.svg", PictureFit::kNaturalSize},
-    {Picture::kBanner, "images/banner.svg", PictureFit::kStretch},
-    {Picture::kGearPump, "images/gear_pump.svg", PictureFit::kNaturalSize},
-    {Picture::kCylinderAngle, "images/cylinder_angle.svg", PictureFit::kNaturalSize},
+    {Picture::kIcon, "icons/tallies.svg", PictureFit::kNaturalSize, "Tallies"},
+    {Picture::kBanner, "images/banner.svg", PictureFit::kStretch,
+     "Tallies - Hydraulic & Unit Calculations"},
+    {Picture::kGearPump, "images/gear_pump.svg", PictureFit::kNaturalSize,
+     "A gear pump: W is the width of the gears, D the bore diameter of one gear chamber and L "
+     "the distance across both gear chambers"},
+    {Picture::kCylinderAngle, "images/cylinder_angle.svg", PictureFit::kNaturalSize,
+     "A cylinder pushing a vertical load at an angle, measured from 0 degrees (horizontal) to 90 "
+     "degrees"},
 };
-constexpr PictureDesign kNoPicture{Picture::kNone, "", PictureFit::kNaturalSize};
+constexpr PictureDesign kNoPicture{Picture::kNone, "", PictureFit::kNaturalSize, ""};
 
 constexpr ViewLayout kViews[] = {
     {"HydraulicView", "optHyd", "SSTabHyd"},

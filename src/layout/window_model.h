@@ -33,6 +33,8 @@ struct PictureDesign {
   Picture picture;
   std::string_view file;  // the artwork, relative to the assets folder
   PictureFit fit;
+  // What the picture shows, for those who cannot see it.
+  std::string_view description;
 };
 const PictureDesign& DesignOf(Picture picture);
 // Every picture of the windows, kNone excluded.

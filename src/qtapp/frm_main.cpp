@@ -144,6 +144,7 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::kPicture:
       widget = new SvgPicture(PictureResource(row.picture), DesignOf(row.picture).fit, parent);
+      widget->setAccessibleName(ToQString(DesignOf(row.picture).description));
       break;
     case ControlKind::kList:
       widget = new GaugeList(ListEntriesOf(row.name), text, parent);

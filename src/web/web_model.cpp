@@ -106,6 +106,7 @@ void WriteControl(JsonWriter& json, const ControlRow& row, std::string_view pare
     const PictureDesign& design = DesignOf(row.picture);
     json.Key("picture").String(design.file);
     json.Key("fit").String(design.fit == PictureFit::kStretch ? "stretch" : "natural");
+    json.Key("description").String(design.description);
   }
   if (const std::string_view named = CaptionOf(row.name); !named.empty()) {
     json.Key("caption").String(named);

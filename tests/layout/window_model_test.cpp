@@ -117,6 +117,7 @@ TEST(WindowModel, OnlyTheBannerIsStretched) {
   for (const PictureDesign& design : Pictures()) {
     EXPECT_EQ(design.fit == PictureFit::kStretch, design.picture == Picture::kBanner);
     EXPECT_TRUE(design.file.ends_with(".svg")) << design.file;
+    EXPECT_FALSE(design.description.empty()) << design.file;  // a screen reader names it
   }
   EXPECT_TRUE(DesignOf(Picture::kNone).file.empty());
 }
