@@ -469,6 +469,18 @@
     },
   };
 
+  // Copying a result copies all of it: the whole result when nothing of it is selected, and the
+  // whole result, not the shortened text that shows, when it had to be shortened.
+  document.addEventListener("copy", (event) => {
+    const focused = document.activeElement;
+    if (!(focused instanceof HTMLOutputElement) || !focused.dataset.text) return;
+    const selection = window.getSelection();
+    const shortened = focused.textContent !== focused.dataset.text;
+    if (!shortened && selection && !selection.isCollapsed) return;
+    event.clipboardData.setData("text/plain", focused.dataset.text);
+    event.preventDefault();
+  });
+
   function registerServiceWorker() {
     if ("serviceWorker" in navigator && window.isSecureContext) {
       navigator.serviceWorker.register("sw.js").catch(() => {
