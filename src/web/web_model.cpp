@@ -247,7 +247,7 @@ void WebForm::Type(std::string_view control, std::string_view text) {
 }
 
 void WebForm::SetDecimalSeparator(std::string_view separator) {
-  m_decimalSeparator = separator == "," ? "," : ".";
+  m_decimalSeparator.assign(1, separator == "," ? ',' : '.');
 }
 
 std::vector<WebForm::Write> WebForm::TakeWrites() { return std::exchange(m_writes, {}); }
