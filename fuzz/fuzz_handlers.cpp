@@ -22,14 +22,11 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/button_handler.h"
-#include "conversions/temperatures.h"
-#include "conversions/unit_pairs.h"
+#include "controls/calculate.h"
 #include "fake_controls.h"
-#include "gauges/gauge_lists.h"
-#include "hydraulic/hydraulic_buttons.h"
 #include "numeric/arithmetic_fault.h"
 #include "shown_number.h"
+#include "window/calculator_catalogue.h"
 
 namespace {
 
@@ -184,7 +181,7 @@ const std::vector<DocumentedHandler>& DocumentedHandlers() {
 }
 
 struct WiredHandler {
-  tallies::ButtonHandler button;
+  const tallies::Calculator* calculator;
   const DocumentedHandler* doc;
 };
 
@@ -193,24 +190,20 @@ struct WiredHandler {
 const std::vector<WiredHandler>& WiredHandlers() {
   static const std::vector<WiredHandler> wired = [] {
     std::vector<WiredHandler> all;
-    for (std::span<const tallies::ButtonHandler> group :
-         {tallies::HydraulicButtons(), tallies::UnitPairButtons(), tallies::TemperatureButtons(),
-          tallies::GaugeLists()}) {
-      for (const tallies::ButtonHandler& button : group) {
-        const auto& documented = DocumentedHandlers();
-        const auto doc =
-            std::find_if(documented.begin(), documented.end(),
-                         [&](const DocumentedHandler& s) { return s.control == button.control; });
-        const bool seen = std::any_of(all.begin(), all.end(), [&](const WiredHandler& w) {
-          return w.button.control == button.control;
-        });
-        if (doc == documented.end() || seen || button.handler == nullptr) {
-          std::fprintf(stderr, "handler %.*s is undocumented, doubled or empty\n",
-                       static_cast<int>(button.control.size()), button.control.data());
-          std::abort();
-        }
-        all.push_back({button, &*doc});
+    for (const tallies::Calculator& calculator : tallies::CalculatorCatalogue()) {
+      const auto& documented = DocumentedHandlers();
+      const auto doc =
+          std::find_if(documented.begin(), documented.end(),
+                       [&](const DocumentedHandler& s) { return s.control == calculator.control; });
+      const bool seen = std::any_of(all.begin(), all.end(), [&](const WiredHandler& w) {
+        return w.calculator->control == calculator.control;
+      });
+      if (doc == documented.end() || seen) {
+        std::fprintf(stderr, "calculator %.*s is undocumented or doubled\n",
+                     static_cast<int>(calculator.control.size()), calculator.control.data());
+        std::abort();
       }
+      all.push_back({&calculator, &*doc});
     }
     if (all.size() != DocumentedHandlers().size()) {
       std::fprintf(stderr, "%zu handlers wired, %zu documented\n", all.size(),
@@ -391,7 +384,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Click click{doc, separator, form.texts(), form, std::nullopt};
   try {
-    handler.button.handler(form);
+    tallies::Calculate(*handler.calculator, form);
   } catch (const ArithmeticFault& fault) {
     click.fault = fault.kind();
   }

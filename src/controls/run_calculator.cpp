@@ -11,17 +11,17 @@ std::string FaultReportText(FaultKind kind) {
          ".\nCheck the values and click Calc again.";
 }
 
-bool RunCalculator(void (*handler)(Controls&), Controls& form, MessageBox& messages) {
+std::optional<Calculation> RunCalculator(const Calculator& calculator, Controls& form,
+                                         MessageBox& messages) {
   try {
-    handler(form);
-    return true;
+    return Calculate(calculator, form);
   } catch (const ArithmeticFault& fault) {
     messages.Show(FaultReportText(fault.kind()));
   } catch (const std::exception& error) {
     // No calculator throws anything else; should one, the window stays open.
     messages.Show(std::string("The calculation stopped: ") + error.what());
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace tallies

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "controls/controls.h"
+#include "controls/calculate.h"
 #include "numeric/arithmetic_fault.h"
 
 namespace tallies {
@@ -14,9 +15,10 @@ class MessageBox;
 std::string FaultReportText(FaultKind kind);
 
 // Runs one calculator over a window's controls. An arithmetic fault ends it and is reported
-// through `messages`; whatever the handler wrote before the fault stays, and no exception
-// leaves here, so none can reach a toolkit's event loop. Every front-end runs its calculators
-// through this one function. True when the calculator ran to its end.
-bool RunCalculator(void (*handler)(Controls&), Controls& form, MessageBox& messages);
+// through `messages`; whatever it wrote before the fault stays, and no exception leaves here,
+// so none can reach a toolkit's event loop. Every front-end runs its calculators through this
+// one function. What the calculation did when it ran to its end, none when it faulted.
+std::optional<Calculation> RunCalculator(const Calculator& calculator, Controls& form,
+                                         MessageBox& messages);
 
 }  // namespace tallies

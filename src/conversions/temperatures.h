@@ -1,25 +1,24 @@
 #pragma once
 
-#include <span>
-
-#include "controls/button_handler.h"
-#include "controls/controls.h"
+// The six one-way temperature conversions. Each converts in Double; a result
+// beyond the Double range is an overflow ArithmeticFault. The Kelvin scale is
+// offset by the whole number 273.
 
 namespace tallies {
 
-// The six one-way converters of the temperature tab. Each reads its input field
-// (an empty field reads as 0), converts in Double and writes the caption of its
-// result label; nothing else is touched. The Kelvin scale is offset by 273.
-// A result beyond the Double range is an overflow ArithmeticFault, thrown before
-// the label is written.
-void Command28_Click(Controls& form);  // txtFahrenheit1 -> lblCelsius1
-void Command29_Click(Controls& form);  // txtCelsius1    -> lblFahrenheit1
-void Command30_Click(Controls& form);  // txtFahrenheit2 -> lblKelvin1
-void Command31_Click(Controls& form);  // txtKelvin1     -> lblFahrenheit2
-void Command32_Click(Controls& form);  // txtCelsius2    -> lblKelvin2
-void Command33_Click(Controls& form);  // txtKelvin2     -> lblCelsius2
+inline constexpr double kFahrenheitAtFreezing = 32.0;  // water freezes at 32 degrees Fahrenheit
+inline constexpr double kFahrenheitPerCelsius = 1.8;   // a Celsius degree in Fahrenheit degrees
+inline constexpr double kKelvinAtFreezing = 273.0;     // whole-degree Kelvin offset
+inline constexpr double kCelsiusDegrees = 5.0;         // Celsius degrees in ...
+inline constexpr double kFahrenheitDegrees = 9.0;      // ... this many Fahrenheit degrees
 
-// The six buttons with their handlers, Command28 to Command33.
-std::span<const ButtonHandler> TemperatureButtons();
+double CelsiusFromFahrenheit(double fahrenheit);
+double FahrenheitFromCelsius(double celsius);
+// The Kelvin rows scale by the quotients 5 / 9 and 9 / 5 rather than by 1.8, so
+// their last digits can differ from those of the Celsius rows for the same input.
+double KelvinFromFahrenheit(double fahrenheit);
+double FahrenheitFromKelvin(double kelvin);
+double KelvinFromCelsius(double celsius);
+double CelsiusFromKelvin(double kelvin);
 
 }  // namespace tallies

@@ -241,7 +241,7 @@ void frmMain::wire(const ControlRow& row, QWidget* widget) {
   std::function<void()> run;
   switch (action.action) {
     case Action::kCalculate:
-      run = [this, handler = action.calculator, widget] { Run(handler, widget); };
+      run = [this, calculator = action.calculator, widget] { Run(*calculator, widget); };
       // What the button or list works out, for the pointer and for screen readers.
       widget->setToolTip(QString::fromStdString(FormulaOf(row.name)));
       widget->setAccessibleDescription(widget->toolTip());
@@ -346,8 +346,8 @@ void frmMain::showView(const ViewLayout& view) {
 
 // A screen reader hears what a Calc wrote without the user moving: the focused button's (or
 // list's) description names the new results, then its formula, and changes once per Calc.
-void frmMain::Run(void (*handler)(Controls&), QWidget* source) {
-  const std::string said = RunAndDescribe(handler, *this, m_messages);
+void frmMain::Run(const Calculator& calculator, QWidget* source) {
+  const std::string said = RunAndDescribe(calculator, *this, m_messages);
   if (said.empty() || !source) return;
   source->setAccessibleDescription(QString::fromStdString(said) + QStringLiteral(". ") +
                                    source->toolTip());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/calculator.h"
 #include "controls/controls.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
@@ -61,7 +62,7 @@ class frmMain : public QWidget, public Controls {
   // Runs a calculator started from `source`. An arithmetic fault ends it and is
   // reported; whatever the handler wrote before the fault stays, and no
   // exception leaves here.
-  void Run(void (*handler)(Controls&), QWidget* source = nullptr);
+  void Run(const Calculator& calculator, QWidget* source = nullptr);
 
  protected:
   void changeEvent(QEvent* event) override;

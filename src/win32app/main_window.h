@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/calculator.h"
 #include "controls/controls.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
@@ -72,7 +73,7 @@ class MainWindow : public Controls {
   // The link label's click: opens the project's web site.
   void OpenSite();
   // A Calc button's click or a list's choice: runs the calculator of the control `source`.
-  void Run(void (*calculator)(Controls&), const Item& source);
+  void Run(const Calculator& calculator, const Item& source);
 
   bool OnCommand(int id, int code);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);

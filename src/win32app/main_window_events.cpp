@@ -100,7 +100,7 @@ bool MainWindow::OnCommand(int id, int code) {
   const ControlAction action = ActionOf(row.name);
   switch (action.action) {
     case Action::kCalculate:
-      Run(action.calculator, *item);
+      Run(*action.calculator, *item);
       return true;
     case Action::kShowView:
       SwitchView(*action.view);
@@ -164,7 +164,7 @@ void MainWindow::SwitchView(const ViewLayout& view) {
 // names the new results, then its formula, and the change is announced once per Calc (NVDA and
 // Narrator speak a description change of the focused object). A fault changes nothing: its
 // report speaks for itself.
-void MainWindow::Run(void (*calculator)(Controls&), const Item& source) {
+void MainWindow::Run(const Calculator& calculator, const Item& source) {
   const std::string said = RunAndDescribe(calculator, *this, m_messages);
   if (said.empty()) return;
   m_accessible.SetDescription(source.window, Wide(said + ". " + FormulaOf(source.row->name)));

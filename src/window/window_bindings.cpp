@@ -1,16 +1,11 @@
 #include "window/window_bindings.h"
 
-#include <initializer_list>
-#include <span>
+#include <optional>
 
 #include "about/about_texts.h"
 #include "config/app_config.h"
 #include "controls/run_calculator.h"
-#include "conversions/temperatures.h"
-#include "conversions/unit_pairs.h"
-#include "gauges/gauge_lists.h"
-#include "gauges/gauge_tables.h"
-#include "hydraulic/hydraulic_buttons.h"
+#include "window/calculator_catalogue.h"
 
 namespace tallies {
 namespace {
@@ -27,42 +22,22 @@ constexpr WindowAction kWindowActions[] = {
     {"cmdSysInfo", Action::kStartSysInfo},
 };
 
-// The form a calculator writes through: every write goes on to the window and is noted.
-class Recording : public Controls {
- public:
-  explicit Recording(Controls& form) : m_form(form) {}
-
-  std::string Text(std::string_view control) const override { return m_form.Text(control); }
-  void SetText(std::string_view control, std::string_view text) override {
-    m_form.SetText(control, text);
-    Note(control, text);
-  }
-  void SetCaption(std::string_view control, std::string_view caption) override {
-    m_form.SetCaption(control, caption);
-    Note(control, caption);
-  }
-  std::string DecimalSeparator() const override { return m_form.DecimalSeparator(); }
-
-  const std::string& Description() const { return m_description; }
-
- private:
-  void Note(std::string_view control, std::string_view text) {
-    if (!m_description.empty()) m_description += "; ";
-    m_description += CaptionTextOf(control);
-    m_description += ' ';
-    m_description += text.empty() ? std::string_view("empty") : text;
-  }
-
-  Controls& m_form;
-  std::string m_description;
-};
-
 }  // namespace
 
-std::string RunAndDescribe(void (*calculator)(Controls&), Controls& form, MessageBox& messages) {
-  Recording recording(form);
-  if (!RunCalculator(calculator, recording, messages)) return {};
-  return recording.Description();
+std::string DescribeWrites(const Calculation& calculation) {
+  std::string description;
+  for (const FieldWrite& write : calculation.writes) {
+    if (!description.empty()) description += "; ";
+    description += CaptionTextOf(write.control);
+    description += ' ';
+    description += write.text.empty() ? std::string_view("empty") : std::string_view(write.text);
+  }
+  return description;
+}
+
+std::string RunAndDescribe(const Calculator& calculator, Controls& form, MessageBox& messages) {
+  const std::optional<Calculation> done = RunCalculator(calculator, form, messages);
+  return done ? DescribeWrites(*done) : std::string();
 }
 
 ControlAction ActionOf(std::string_view control) {
@@ -70,19 +45,15 @@ ControlAction ActionOf(std::string_view control) {
     if (entry.control == control) return {entry.action};
   }
   if (const ViewLayout* view = ViewOfOption(control)) return {Action::kShowView, nullptr, view};
-  for (auto calculators :
-       {HydraulicButtons(), UnitPairButtons(), TemperatureButtons(), GaugeLists()}) {
-    for (const ButtonHandler& entry : calculators) {
-      if (entry.control == control) return {Action::kCalculate, entry.handler};
-    }
+  if (const Calculator* calculator = CalculatorOf(control)) {
+    return {Action::kCalculate, calculator};
   }
   return {};
 }
 
 std::vector<std::string_view> ListEntries(std::string_view list) {
-  std::vector<std::string_view> entries;
-  for (const GaugeRow& row : GaugeTableOf(list)) entries.push_back(row.gauge);
-  return entries;
+  const Calculator* calculator = CalculatorOf(list);
+  return calculator ? calculator->entries : std::vector<std::string_view>();
 }
 
 std::string InitialText(const ControlRow& row) {

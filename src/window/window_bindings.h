@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/calculate.h"
 #include "controls/controls.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
@@ -28,8 +29,8 @@ enum class Action {
 
 struct ControlAction {
   Action action = Action::kNone;
-  void (*calculator)(Controls&) = nullptr;  // for kCalculate
-  const ViewLayout* view = nullptr;         // for kShowView
+  const Calculator* calculator = nullptr;  // for kCalculate
+  const ViewLayout* view = nullptr;        // for kShowView
 };
 
 // The action of a control of the main window or the About box by its name.
@@ -57,7 +58,10 @@ std::vector<ControlText> AboutLoadedTexts();
 // once the click is done: each written control by the caption that names it, then its new text
 // ("Horsepower Required 8.751458"), "empty" for a cleared field, joined by "; ". Empty when the
 // calculator faulted (the fault report speaks for itself) or wrote nothing.
-std::string RunAndDescribe(void (*calculator)(Controls&), Controls& form, MessageBox& messages);
+std::string RunAndDescribe(const Calculator& calculator, Controls& form, MessageBox& messages);
+
+// What a calculation wrote, said as RunAndDescribe says it.
+std::string DescribeWrites(const Calculation& calculation);
 
 // A sample problem of a view for pictures of the window: the fields to fill and the button that
 // works it out.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "numeric/arithmetic_fault.h"
+#include "support/catalogue_click.h"
 #include "support/fake_controls.h"
 
 namespace tallies {
@@ -17,10 +18,7 @@ using Write = FakeControls::Write;
 using WriteKind = FakeControls::WriteKind;
 
 void Click(FakeControls& form, std::string_view button) {
-  for (const ButtonHandler& wired : TemperatureButtons()) {
-    if (wired.control == button) return wired.handler(form);
-  }
-  FAIL() << "button not wired: " << button;
+  testing::ClickThroughCatalogue(form, button);
 }
 
 struct TemperatureCase {
@@ -135,7 +133,11 @@ TEST(Temperature, LargeInputsWithinRangeAreConverted) {
 
 TEST(Temperature, SixButtonsInOrder) {
   std::vector<std::string> wired;
-  for (const ButtonHandler& b : TemperatureButtons()) wired.emplace_back(b.control);
+  for (const Calculator& calculator : CalculatorCatalogue()) {
+    if (calculator.inputs.front().quantity == Quantity::kTemperature) {
+      wired.emplace_back(calculator.control);
+    }
+  }
   std::vector<std::string> expected;
   for (int n = 28; n <= 33; ++n) expected.push_back("Command" + std::to_string(n));
   EXPECT_EQ(wired, expected);

@@ -11,6 +11,7 @@
 #include "conversions/unit_pairs.h"
 #include "numeric/char_conv.h"
 #include "numeric/field_number.h"
+#include "support/catalogue_click.h"
 #include "support/fake_controls.h"
 
 namespace tallies {
@@ -115,40 +116,37 @@ TEST(LastDecimalPlace, FollowsTheDigitsWritten) {
   EXPECT_DOUBLE_EQ(LastDecimalPlace(1.609347), 1e-6);
 }
 
-const UnitPair* FindPair(std::string_view button) {
-  for (const UnitPair& pair : UnitPairTable()) {
-    if (pair.button == button) return &pair;
+const UnitPairPlace* FindPair(std::string_view button) {
+  for (const UnitPairPlace& place : UnitPairPlaces()) {
+    if (place.button == button) return &place;
   }
   return nullptr;
 }
 
 void Click(testing::FakeControls& form, std::string_view button) {
-  for (const ButtonHandler& wired : UnitPairButtons()) {
-    if (wired.control == button) return wired.handler(form);
-  }
-  FAIL() << "button not wired: " << button;
+  testing::ClickThroughCatalogue(form, button);
 }
 
 class UnitFactor : public ::testing::TestWithParam<FactorCase> {};
 
 TEST_P(UnitFactor, AgreesWithTheUnitDefinitions) {
   const FactorCase& c = GetParam();
-  const UnitPair* pair = FindPair(c.button);
+  const UnitPairPlace* pair = FindPair(c.button);
   ASSERT_NE(pair, nullptr);
   EXPECT_EQ(pair->fieldA, c.fieldA);
   EXPECT_EQ(pair->fieldB, c.fieldB);
-  const double allowed = c.tolerance * LastDecimalPlace(pair->k);
-  EXPECT_LE(std::fabs(pair->k - c.reference), allowed)
-      << "k = " << pair->k << ", reference " << c.reference;
+  const double allowed = c.tolerance * LastDecimalPlace(pair->conversion->k);
+  EXPECT_LE(std::fabs(pair->conversion->k - c.reference), allowed)
+      << "k = " << pair->conversion->k << ", reference " << c.reference;
 }
 
 // The button converts one A unit into about `reference` B units and back, so the
 // wiring from button to row to fields is checked along with the factor.
 TEST_P(UnitFactor, ButtonConvertsBothWays) {
   const FactorCase& c = GetParam();
-  const UnitPair* pair = FindPair(c.button);
+  const UnitPairPlace* pair = FindPair(c.button);
   ASSERT_NE(pair, nullptr);
-  const double relative = c.tolerance * LastDecimalPlace(pair->k) / c.reference;
+  const double relative = c.tolerance * LastDecimalPlace(pair->conversion->k) / c.reference;
 
   testing::FakeControls forward;
   forward.Put(c.fieldA, "1");
@@ -168,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(AllPairs, UnitFactor, ::testing::ValuesIn(kFactorCases)
                          [](const auto& info) { return std::string(info.param.button); });
 
 TEST(UnitFactor, EveryPairHasAReference) {
-  EXPECT_EQ(std::size(kFactorCases), UnitPairTable().size());
+  EXPECT_EQ(std::size(kFactorCases), UnitPairPlaces().size());
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include "conversions/unit_pairs.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,7 +6,9 @@
 #include <vector>
 
 #include "numeric/arithmetic_fault.h"
+#include "support/catalogue_click.h"
 #include "support/fake_controls.h"
+#include "window/calculator_catalogue.h"
 
 namespace tallies {
 namespace {
@@ -17,23 +17,17 @@ using testing::FakeControls;
 using Write = FakeControls::Write;
 using WriteKind = FakeControls::WriteKind;
 
-const UnitPair& PairOf(std::string_view button) {
-  for (const UnitPair& pair : UnitPairTable()) {
+const UnitPairPlace& PairOf(std::string_view button) {
+  for (const UnitPairPlace& pair : UnitPairPlaces()) {
     if (pair.button == button) return pair;
   }
   ADD_FAILURE() << "no pair for " << button;
-  return UnitPairTable().front();
+  return UnitPairPlaces().front();
 }
 
-// Clicks a button the way the window does: through the wiring list.
+// Clicks a button the way the window does: through the catalogue.
 void Click(FakeControls& form, std::string_view button) {
-  for (const ButtonHandler& wired : UnitPairButtons()) {
-    if (wired.control == button) {
-      wired.handler(form);
-      return;
-    }
-  }
-  FAIL() << "button not wired: " << button;
+  testing::ClickThroughCatalogue(form, button);
 }
 
 // ---------------------------------------------------------------------------
@@ -51,7 +45,7 @@ class UnitPairConversion : public ::testing::TestWithParam<ConversionCase> {};
 
 TEST_P(UnitPairConversion, FillsTheOpenFieldOnly) {
   const ConversionCase& c = GetParam();
-  const UnitPair& pair = PairOf(c.button);
+  const UnitPairPlace& pair = PairOf(c.button);
   FakeControls form;
   form.Put(pair.fieldA, c.textA);
   form.Put(pair.fieldB, c.textB);
@@ -108,7 +102,7 @@ struct ClearCase {
 class UnitPairClearing : public ::testing::TestWithParam<ClearCase> {};
 
 TEST_P(UnitPairClearing, ClearsBothWithoutComputing) {
-  const UnitPair& pair = PairOf("Command13");
+  const UnitPairPlace& pair = PairOf("Command13");
   FakeControls form;
   form.Put(pair.fieldA, GetParam().textA);
   form.Put(pair.fieldB, GetParam().textB);
@@ -126,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(BothFilled, UnitPairClearing,
                                            ClearCase{" ", " "}, ClearCase{"1E400", "1E400"}));
 
 TEST(UnitPair, RepeatedClicksOnEmptyFieldsCycle) {
-  const UnitPair& pair = PairOf("Command6");
+  const UnitPairPlace& pair = PairOf("Command6");
   FakeControls form;
 
   Click(form, "Command6");
@@ -156,7 +150,7 @@ class UnitPairOverflow : public ::testing::TestWithParam<OverflowCase> {};
 
 TEST_P(UnitPairOverflow, LeavesTheReceivingFieldAsItWas) {
   const OverflowCase& c = GetParam();
-  const UnitPair& pair = PairOf(c.button);
+  const UnitPairPlace& pair = PairOf(c.button);
   FakeControls form;
   form.Put(pair.fieldA, c.textA);
   form.Put(pair.fieldB, c.textB);
@@ -219,16 +213,13 @@ TEST(UnitPairTable, ButtonsRunFromCommand2ToCommand27WithoutCommand19) {
     if (n != 19) expected.push_back("Command" + std::to_string(n));
   }
   std::vector<std::string> table;
-  for (const UnitPair& pair : UnitPairTable()) table.emplace_back(pair.button);
-  std::vector<std::string> wired;
-  for (const ButtonHandler& b : UnitPairButtons()) wired.emplace_back(b.control);
+  for (const UnitPairPlace& pair : UnitPairPlaces()) table.emplace_back(pair.button);
   EXPECT_EQ(table, expected);
-  EXPECT_EQ(wired, expected);
 }
 
 TEST(UnitPairTable, EveryFieldBelongsToOnePair) {
   std::set<std::string_view> fields;
-  for (const UnitPair& pair : UnitPairTable()) {
+  for (const UnitPairPlace& pair : UnitPairPlaces()) {
     EXPECT_TRUE(fields.insert(pair.fieldA).second) << pair.fieldA;
     EXPECT_TRUE(fields.insert(pair.fieldB).second) << pair.fieldB;
   }
@@ -237,11 +228,11 @@ TEST(UnitPairTable, EveryFieldBelongsToOnePair) {
 
 TEST(UnitPairTable, OnlyOunceTonAndDensityFieldsAreRounded) {
   const std::set<std::string_view> rounded{"Command11", "Command18", "Command22"};
-  for (const UnitPair& pair : UnitPairTable()) {
+  for (const UnitPairPlace& pair : UnitPairPlaces()) {
     if (rounded.contains(pair.button)) {
-      EXPECT_TRUE(pair.decimalsForA == 6) << pair.button;
+      EXPECT_TRUE(pair.conversion->decimalsForA == 6) << pair.button;
     } else {
-      EXPECT_FALSE(pair.decimalsForA.has_value()) << pair.button;
+      EXPECT_FALSE(pair.conversion->decimalsForA.has_value()) << pair.button;
     }
   }
 }
@@ -250,28 +241,28 @@ TEST(UnitPairTable, OnlyOunceTonAndDensityFieldsAreRounded) {
 TEST(UnitPairTable, EachButtonTouchesOnlyItsOwnFields) {
   const std::vector<std::pair<const char*, const char*>> states{
       {"", ""}, {"", "7"}, {"7", ""}, {"7", "7"}};
-  for (const ButtonHandler& wired : UnitPairButtons()) {
-    const UnitPair& pair = PairOf(wired.control);
+  for (const UnitPairPlace& pair : UnitPairPlaces()) {
+    const std::string_view button = pair.button;
     const std::set<std::string> own{std::string(pair.fieldA), std::string(pair.fieldB)};
     for (const auto& [a, b] : states) {
       FakeControls form;
       // Every other pair's fields hold text that must stay.
-      for (const UnitPair& other : UnitPairTable()) {
+      for (const UnitPairPlace& other : UnitPairPlaces()) {
         form.Put(other.fieldA, "keep");
         form.Put(other.fieldB, "keep");
       }
       form.Put(pair.fieldA, a);
       form.Put(pair.fieldB, b);
-      wired.handler(form);
-      EXPECT_FALSE(form.writes().empty()) << wired.control;
+      Click(form, button);
+      EXPECT_FALSE(form.writes().empty()) << button;
       for (const auto& w : form.writes()) {
-        EXPECT_TRUE(own.contains(w.control)) << wired.control << " wrote " << w.control;
+        EXPECT_TRUE(own.contains(w.control)) << button << " wrote " << w.control;
         EXPECT_EQ(w.kind, WriteKind::kText);
       }
       for (const auto& r : form.reads()) {
-        EXPECT_TRUE(own.contains(r)) << wired.control << " read " << r;
+        EXPECT_TRUE(own.contains(r)) << button << " read " << r;
       }
-      for (const UnitPair& other : UnitPairTable()) {
+      for (const UnitPairPlace& other : UnitPairPlaces()) {
         if (other.button == pair.button) continue;
         EXPECT_EQ(form.Get(other.fieldA), "keep");
         EXPECT_EQ(form.Get(other.fieldB), "keep");

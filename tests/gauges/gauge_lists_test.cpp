@@ -1,5 +1,3 @@
-#include "gauges/gauge_lists.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 #include <vector>
 
 #include "gauges/gauge_tables.h"
+#include "support/catalogue_click.h"
 #include "support/fake_controls.h"
 
 namespace tallies {
@@ -18,15 +17,14 @@ using WriteKind = FakeControls::WriteKind;
 
 void Choose(FakeControls& form, std::string_view list, std::string_view entry) {
   form.Put(list, entry);
-  for (const ButtonHandler& wired : GaugeLists()) {
-    if (wired.control == list) return wired.handler(form);
-  }
-  FAIL() << "list not wired: " << list;
+  testing::ClickThroughCatalogue(form, list);
 }
 
 TEST(GaugeLists, WiresBothLists) {
   std::vector<std::string> wired;
-  for (const ButtonHandler& b : GaugeLists()) wired.emplace_back(b.control);
+  for (const Calculator& calculator : CalculatorCatalogue()) {
+    if (calculator.kind == CalculatorKind::kLookup) wired.emplace_back(calculator.control);
+  }
   EXPECT_EQ(wired, (std::vector<std::string>{"Combo1", "Combo2"}));
 }
 

@@ -1,4 +1,3 @@
-#include "hydraulic/angle_gear_pump_buttons.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,7 @@ using Write = FakeControls::Write;
 
 std::string ForceAt(std::string_view force, std::string_view angle, std::string separator = ".") {
   auto form = FormWith({{"txtTotalForce", force}, {"txtAngleAng", angle}}, std::move(separator));
-  EXPECT_EQ(Click(&cmdForceAngle_Click, form), std::nullopt);
+  EXPECT_EQ(Click("cmdForceAngle", form), std::nullopt);
   EXPECT_EQ(form.reads(), (std::vector<std::string>{"txtTotalForce", "txtAngleAng"}));
   EXPECT_EQ(form.writtenControls(), std::vector<std::string>{"lblForceAng"});
   return form.Get("lblForceAng");
@@ -77,7 +76,7 @@ void ExpectGearPump(const GearCase& c, std::string separator = ".") {
   SCOPED_TRACE("W " + c.w + ", D " + c.d + ", L " + c.l + ", RPM " + c.rpm);
   auto form = FormWith({{"txtW", c.w}, {"txtD", c.d}, {"txtL", c.l}, {"txtRPMpump", c.rpm}},
                        std::move(separator));
-  ASSERT_EQ(Click(&cmdPumpMotorGPM_Click, form), std::nullopt);
+  ASSERT_EQ(Click("cmdPumpMotorGPM", form), std::nullopt);
   EXPECT_EQ(form.reads(), (std::vector<std::string>{"txtD", "txtL", "txtW", "txtRPMpump"}));
   EXPECT_EQ(form.writes(), (std::vector<Write>{{"lblGPMpump", c.flow, WriteKind::kCaption},
                                                {"lblCIR", c.displacement, WriteKind::kCaption}}));
@@ -118,7 +117,7 @@ TEST(GearPump, DisplacementFaultLeavesTheNewFlow) {
     SCOPED_TRACE("RPM " + rpm);
     auto form = FormWith({{"txtW", "1000"}, {"txtD", "0"}, {"txtL", "-1E18"}, {"txtRPMpump", rpm}});
     PutOldText(form, {"lblGPMpump", "lblCIR"});
-    EXPECT_EQ(Click(&cmdPumpMotorGPM_Click, form), FaultKind::kOverflow);
+    EXPECT_EQ(Click("cmdPumpMotorGPM", form), FaultKind::kOverflow);
     const std::string flow = rpm == "1" ? "-1.305556E+37" : "0";
     EXPECT_EQ(form.writes(), (std::vector<Write>{{"lblGPMpump", flow, WriteKind::kCaption}}));
     EXPECT_EQ(form.Get("lblCIR"), kOldText);

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "hydraulic/angle_gear_pump_buttons.h"
 #include "hydraulic_test_support.h"
 
 // The force at an angle over a table of angles, with texts worked out apart from
@@ -170,7 +169,7 @@ TEST(ForceAtAngleTable, ShowsTheSameDigitsOnEveryBuild) {
     for (const auto& c : *cases) {
       SCOPED_TRACE(c.force + " lbs. at " + c.angle + " degrees");
       auto form = FormWith({{"txtTotalForce", c.force}, {"txtAngleAng", c.angle}});
-      ASSERT_EQ(Click(&cmdForceAngle_Click, form), std::nullopt);
+      ASSERT_EQ(Click("cmdForceAngle", form), std::nullopt);
       ASSERT_EQ(form.writes().size(), 1u);
       EXPECT_EQ(form.writes()[0].control, "lblForceAng");
       EXPECT_EQ(form.writes()[0].kind, WriteKind::kCaption);
@@ -186,7 +185,7 @@ TEST(ForceAtAngleTable, AngleBeyondTheDoubleRangeIsAnOverflow) {
     SCOPED_TRACE(angle);
     auto form = FormWith({{"txtTotalForce", "1000"}, {"txtAngleAng", angle}});
     PutOldText(form, {"lblForceAng"});
-    EXPECT_EQ(Click(&cmdForceAngle_Click, form), FaultKind::kOverflow);
+    EXPECT_EQ(Click("cmdForceAngle", form), FaultKind::kOverflow);
     EXPECT_TRUE(form.writes().empty());
     EXPECT_EQ(form.Get("lblForceAng"), kOldText);
   }

@@ -9,12 +9,15 @@
 #include <utility>
 #include <vector>
 
+#include "controls/calculate.h"
 #include "numeric/arithmetic_fault.h"
 #include "support/fake_controls.h"
+#include "window/calculator_catalogue.h"
 
 namespace tallies::testing {
 
-using Handler = void (*)(Controls&);
+// A calculator by the control that runs it: its Calc button.
+using Handler = std::string_view;
 using WriteKind = FakeControls::WriteKind;
 
 // A result label's caption or a text field's text, by the control's prefix.
@@ -24,9 +27,14 @@ inline WriteKind KindFor(std::string_view control) {
 
 // Clicks the button: nothing when the calculation runs to its end, else the kind
 // of the arithmetic fault that ended it.
-inline std::optional<FaultKind> Click(Handler handler, FakeControls& form) {
+inline std::optional<FaultKind> Click(Handler button, FakeControls& form) {
+  const Calculator* calculator = CalculatorOf(button);
+  if (calculator == nullptr) {
+    ADD_FAILURE() << "no calculator for " << button;
+    return std::nullopt;
+  }
   try {
-    handler(form);
+    Calculate(*calculator, form);
   } catch (const ArithmeticFault& fault) {
     return fault.kind();
   }

@@ -1,4 +1,3 @@
-#include "hydraulic/torque_horsepower_button.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +51,7 @@ TEST(TorqueHorsepower, SolvesTheEmptyFieldOrClearsAll) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Describe(c));
     auto form = FormWith({{"txtTorque", c.torque}, {"txtHP2", c.hp}, {"txtRPM", c.rpm}});
-    ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+    ASSERT_EQ(Click("cmdTR", form), std::nullopt);
     EXPECT_EQ(form.reads(), c.reads);
     EXPECT_EQ(form.writes(), c.writes);
   }
@@ -76,7 +75,7 @@ TEST(TorqueHorsepower, DirectionDependsOnlyOnWhichFieldsAreEmpty) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Describe(c));
     auto form = FormWith({{"txtTorque", c.torque}, {"txtHP2", c.hp}, {"txtRPM", c.rpm}});
-    ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+    ASSERT_EQ(Click("cmdTR", form), std::nullopt);
     EXPECT_EQ(form.reads(), c.reads);
     EXPECT_EQ(form.writes(), c.writes);
   }
@@ -85,13 +84,13 @@ TEST(TorqueHorsepower, DirectionDependsOnlyOnWhichFieldsAreEmpty) {
 // A typical use: the first click fills the empty field, the second clears all.
 TEST(TorqueHorsepower, SecondClickStartsANewProblem) {
   auto form = FormWith({{"txtHP2", "10"}, {"txtRPM", "1800"}});
-  ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+  ASSERT_EQ(Click("cmdTR", form), std::nullopt);
   EXPECT_EQ(form.Get("txtTorque"), "29.17778");
   form.Put("txtHP2", "");
-  ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+  ASSERT_EQ(Click("cmdTR", form), std::nullopt);
   EXPECT_EQ(form.Get("txtHP2"), "10");  // read back from the written text
   form.clearLog();
-  ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+  ASSERT_EQ(Click("cmdTR", form), std::nullopt);
   EXPECT_EQ(form.writes(), kClearWrites);
   EXPECT_EQ(form.Get("txtTorque"), "");
 }
@@ -127,7 +126,7 @@ TEST(TorqueHorsepower, FaultLeavesEveryFieldAsItWas) {
   for (const auto& c : cases) {
     SCOPED_TRACE("torque '" + c.torque + "', hp '" + c.hp + "', rpm '" + c.rpm + "'");
     auto form = FormWith({{"txtTorque", c.torque}, {"txtHP2", c.hp}, {"txtRPM", c.rpm}});
-    EXPECT_EQ(Click(&cmdTR_Click, form), c.kind);
+    EXPECT_EQ(Click("cmdTR", form), c.kind);
     EXPECT_EQ(form.reads(), c.reads);
     EXPECT_TRUE(form.writes().empty());
     EXPECT_EQ(form.Get("txtTorque"), c.torque);
@@ -138,14 +137,14 @@ TEST(TorqueHorsepower, FaultLeavesEveryFieldAsItWas) {
 
 TEST(TorqueHorsepower, RegionalCommaReadsBackWhole) {
   auto form = FormWith({{"txtHP2", "10"}, {"txtRPM", "1800"}}, ",");
-  ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+  ASSERT_EQ(Click("cmdTR", form), std::nullopt);
   EXPECT_EQ(form.Get("txtTorque"), "29,17778");
   form.Put("txtHP2", "");
-  ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+  ASSERT_EQ(Click("cmdTR", form), std::nullopt);
   EXPECT_EQ(form.Get("txtHP2"), "10");
   form.Put("txtRPM", "");
   form.Put("txtHP2", "10,5");
-  ASSERT_EQ(Click(&cmdTR_Click, form), std::nullopt);
+  ASSERT_EQ(Click("cmdTR", form), std::nullopt);
   EXPECT_EQ(form.Get("txtRPM"), "1890");
 }
 

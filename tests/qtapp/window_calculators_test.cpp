@@ -6,93 +6,57 @@
 
 #include "qtapp/gauge_list.h"
 #include "qtapp/tab_set.h"
-#include "conversions/unit_pairs.h"
+#include "window/calculator_catalogue.h"
 #include "window_fixture.h"
 
 namespace tallies::testing {
 namespace {
 
-struct Page {
-  const char* tabSet;
-  int tab;
-};
-
-struct CalculatorCase {
-  Page page;
-  std::vector<std::pair<const char*, const char*>> inputs;
-  const char* button;
-  std::vector<std::pair<const char*, const char*>> shown;
-};
-
+// Every worked example of the catalogue, typed into the real window: the Calc button
+// clicked (or the list's entry chosen), then the results read as the window shows them, or
+// the fault report and every output as it was.
 class WindowCalculators : public WindowTest,
-                          public ::testing::WithParamInterface<CalculatorCase> {
- protected:
-  void open(const Page& page) {
-    if (std::string_view(page.tabSet) == "SSTabHyd") {
-      window().showView(*ViewOfOption("optHyd"));
-    } else {
-      window().showView(*ViewOfOption("optGen"));
-    }
-    if (std::string_view(page.tabSet) == "SSTab1") window().tabSet("SSTabGen")->setCurrentIndex(2);
-    window().tabSet(page.tabSet)->setCurrentIndex(page.tab);
-  }
-};
+                          public ::testing::WithParamInterface<const Calculator*> {};
 
-TEST_P(WindowCalculators, ShowsTheResult) {
-  const CalculatorCase& c = GetParam();
+TEST_P(WindowCalculators, ShowWorkedExamples) {
+  const Calculator& calculator = *GetParam();
   show();
-  open(c.page);
-  for (const auto& [field, value] : c.inputs) type(field, value);
-  click(c.button);
-  for (const auto& [control, value] : c.shown) {
-    EXPECT_EQ(text(control), QString::fromUtf8(value)) << c.button << " " << control;
+  for (const Example& example : calculator.examples) {
+    messages().clear();
+    reveal(calculator.control);
+    for (const auto& [field, value] : example.given) {
+      if (field != calculator.control) type(field, QString::fromUtf8(value.data(), value.size()));
+    }
+    if (calculator.kind == CalculatorKind::kLookup) {
+      auto* list = window().control<GaugeList>(calculator.control);
+      const int entry = list->findText(QString::fromUtf8(example.given.front().second.data(),
+                                                         example.given.front().second.size()));
+      ASSERT_GE(entry, 0);
+      list->setCurrentIndex(entry);
+      emit list->activated(entry);
+    } else {
+      click(calculator.control);
+    }
+    for (const auto& [control, value] : example.shown) {
+      EXPECT_EQ(text(control).toStdString(), value) << calculator.control << " " << control;
+    }
+    if (example.fault) {
+      ASSERT_EQ(messages().messages().size(), 1u);
+      EXPECT_NE(messages().messages()[0].find(FaultKindName(*example.fault)), std::string::npos);
+    } else {
+      EXPECT_TRUE(messages().messages().empty());
+    }
   }
-  EXPECT_TRUE(messages().messages().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryButton, WindowCalculators,
-    ::testing::Values(
-        CalculatorCase{{"SSTabHyd", 0}, {{"txtGPM", "10"}, {"txtPSI", "1500"}}, "cmdHP",
-                       {{"lblHP", "8.751458"}}},
-        CalculatorCase{{"SSTabHyd", 1}, {{"txtDIA", "3"}}, "cmdArea",
-                       {{"lblArea", "7.068583"}, {"txtArea1", "7.068583"}, {"txtArea2", "7.068583"}}},
-        CalculatorCase{{"SSTabHyd", 1}, {{"txtArea1", "3.141593"}, {"txtPSI1", "1000"}}, "cmdForce",
-                       {{"lblForce", "3141.593"}}},
-        CalculatorCase{{"SSTabHyd", 1}, {{"txtArea2", "3.141593"}, {"txtGPM1", "10"}}, "cmdSpeed",
-                       {{"lblCylSpeed", "1.02114"}}},
-        CalculatorCase{{"SSTabHyd", 2}, {{"txtHP2", "10"}, {"txtRPM", "1800"}}, "cmdTR",
-                       {{"txtTorque", "29.17778"}}},
-        CalculatorCase{{"SSTabHyd", 3}, {{"txtIDVel", "1"}, {"txtGPMVel", "10"}}, "Command1",
-                       {{"lblVelocity", "4.084552"}}},
-        CalculatorCase{{"SSTabHyd", 4}, {{"txtDispTor", "2"}, {"txtPSITor", "1000"}},
-                       "cmdTorqueDisplacement", {{"lblTorqueTor", "26.52582"}}},
-        CalculatorCase{{"SSTabHyd", 5}, {{"txtTotalForce", "1000"}, {"txtAngleAng", "30"}},
-                       "cmdForceAngle", {{"lblForceAng", "500"}}},
-        CalculatorCase{{"SSTabHyd", 6},
-                       {{"txtW", "1"}, {"txtD", "2"}, {"txtL", "3.5"}, {"txtRPMpump", "1800"}},
-                       "cmdPumpMotorGPM", {{"lblGPMpump", "17.625"}, {"lblCIR", "2.25"}}},
-        CalculatorCase{{"SSTabGen", 0}, {{"txtmm1", "100"}}, "Command2",
-                       {{"txtin1", "3.93700787401575"}, {"txtmm1", "100"}}},
-        CalculatorCase{{"SSTabGen", 0}, {{"txtmi", "1"}}, "Command7", {{"txtkm", "1.609347"}}},
-        CalculatorCase{{"SSTabGen", 1}, {{"txtml1", "100"}}, "Command11",
-                       {{"txtfloz1", "3.381402"}}},
-        CalculatorCase{{"SSTab1", 0}, {{"txtkgwm2", "1000"}}, "Command18",
-                       {{"txttonwm", "1.102311"}}},
-        CalculatorCase{{"SSTab1", 2}, {{"txtkgcum1", "1000"}}, "Command22",
-                       {{"txtpcf", "62.427974"}}},
-        CalculatorCase{{"SSTabGen", 4}, {{"txtFahrenheit1", ""}}, "Command28",
-                       {{"lblCelsius1", "-17.7777777777778"}}},
-        CalculatorCase{{"SSTabGen", 4}, {{"txtCelsius1", "37"}}, "Command29",
-                       {{"lblFahrenheit1", "98.6"}}},
-        CalculatorCase{{"SSTabGen", 4}, {{"txtFahrenheit2", "212"}}, "Command30",
-                       {{"lblKelvin1", "373"}}},
-        CalculatorCase{{"SSTabGen", 4}, {{"txtKelvin1", "0"}}, "Command31",
-                       {{"lblFahrenheit2", "-459.4"}}},
-        CalculatorCase{{"SSTabGen", 4}, {{"txtCelsius2", "-300"}}, "Command32",
-                       {{"lblKelvin2", "-27"}}},
-        CalculatorCase{{"SSTabGen", 4}, {{"txtKelvin2", "0"}}, "Command33",
-                       {{"lblCelsius2", "-273"}}}));
+std::vector<const Calculator*> EveryCalculator() {
+  std::vector<const Calculator*> all;
+  for (const Calculator& calculator : CalculatorCatalogue()) all.push_back(&calculator);
+  return all;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, WindowCalculators, ::testing::ValuesIn(EveryCalculator()),
+                         [](const auto& info) { return std::string(info.param->control); });
 
 TEST_F(WindowTest, AreaButtonFeedsTheForceRow) {
   show();
@@ -108,19 +72,8 @@ TEST_F(WindowTest, AreaButtonFeedsTheForceRow) {
 TEST_F(WindowTest, EveryUnitPairButtonFillsItsOwnField) {
   show();
   window().showView(*ViewOfOption("optGen"));
-  for (const UnitPair& pair : UnitPairTable()) {
-    for (int tab = 0; tab < 4; ++tab) {
-      TabSet* general = window().tabSet("SSTabGen");
-      general->setCurrentIndex(tab);
-      if (window().control(pair.button)->isVisible()) break;
-      if (tab == 2) {
-        for (int massTab = 0; massTab < 3; ++massTab) {
-          window().tabSet("SSTab1")->setCurrentIndex(massTab);
-          if (window().control(pair.button)->isVisible()) break;
-        }
-        if (window().control(pair.button)->isVisible()) break;
-      }
-    }
+  for (const UnitPairPlace& pair : UnitPairPlaces()) {
+    reveal(pair.button);
     type(pair.fieldA, "2");
     click(pair.button);
     EXPECT_FALSE(text(pair.fieldB).isEmpty()) << pair.button;

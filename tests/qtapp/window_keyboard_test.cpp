@@ -10,7 +10,7 @@
 
 #include "qtapp/link_label.h"
 #include "qtapp/tab_row.h"
-#include "conversions/unit_pairs.h"
+#include "window/calculator_catalogue.h"
 #include "window_fixture.h"
 
 namespace tallies::testing {
@@ -193,7 +193,7 @@ TEST_F(WrittenFields, TheLongestResultsShowTheirFirstDigits) {
 // area fields and the torque-horsepower fields.
 TEST_F(WrittenFields, EveryWrittenFieldShowsItsStart) {
   int longOnes = 0;
-  for (const UnitPair& pair : UnitPairTable()) {
+  for (const UnitPairPlace& pair : UnitPairPlaces()) {
     for (bool intoB : {true, false}) {
       const std::string source(intoB ? pair.fieldA : pair.fieldB);
       const std::string target(intoB ? pair.fieldB : pair.fieldA);

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "conversions/unit_pairs.h"
 #include "layout/window_model.h"
 #include "support/fake_controls.h"
+#include "window/calculator_catalogue.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
@@ -229,7 +229,7 @@ TEST(Formulas, EveryHydraulicAndTemperatureFormulaGivesTheCalculatorsResult) {
       form.Put(field.control, field.text);
       names[std::string(field.name)] = std::stod(std::string(field.text));
     }
-    ActionOf(example.button).calculator(form);
+    Calculate(*ActionOf(example.button).calculator, form);
     const std::string formula = FormulaOf(example.button);
     const double fromFormula = Expression(ClauseFor(formula, example.result), names).Value();
     ExpectAgrees(fromFormula, form.Get(example.shownIn), formula);
@@ -237,7 +237,7 @@ TEST(Formulas, EveryHydraulicAndTemperatureFormulaGivesTheCalculatorsResult) {
 }
 
 TEST(Formulas, EveryUnitPairStatesItsFactorBothWays) {
-  for (const UnitPair& pair : UnitPairTable()) {
+  for (const UnitPairPlace& pair : UnitPairPlaces()) {
     const std::string formula = FormulaOf(pair.button);
     const std::string a(CaptionTextOf(pair.fieldA));
     const std::string b(CaptionTextOf(pair.fieldB));
@@ -246,7 +246,7 @@ TEST(Formulas, EveryUnitPairStatesItsFactorBothWays) {
     for (const bool toB : {true, false}) {
       testing::FakeControls form;
       form.Put(toB ? pair.fieldA : pair.fieldB, "100");
-      ActionOf(pair.button).calculator(form);
+      Calculate(*ActionOf(pair.button).calculator, form);
       const std::map<std::string, double> names{{toB ? a : b, 100.0}};
       const double fromFormula = Expression(ClauseFor(formula, toB ? b : a), names).Value();
       ExpectAgrees(fromFormula, form.Get(toB ? pair.fieldB : pair.fieldA), formula);

@@ -52,7 +52,7 @@ TEST(ActionOf, EveryButtonAndListOfTheMainWindowIsWired) {
   testing::FakeControls form;
   form.Put("txtGPM", "10");
   form.Put("txtPSI", "1500");
-  ActionOf("cmdHP").calculator(form);
+  Calculate(*ActionOf("cmdHP").calculator, form);
   EXPECT_EQ(form.Get("lblHP"), "8.751458");
 }
 
