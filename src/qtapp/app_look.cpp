@@ -8,6 +8,7 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include "layout/result_presentation.h"
 #include "layout/window_model.h"
 #include "qtapp/readable_palette.h"
 
@@ -27,15 +28,15 @@ QPixmap RenderSvg(QSvgRenderer& renderer, QSize size, qreal devicePixelRatio) {
 }  // namespace
 
 QFont ControlFont() {
-  QFont font(QStringLiteral("Liberation Sans Narrow"));
-  font.setPointSizeF(8.0);
+  QFont font(QString::fromUtf8(kControlFontFamily.data(), kControlFontFamily.size()));
+  font.setPointSizeF(kControlPoints);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
 
 QFont LinkFont() {
   QFont font = ControlFont();
-  font.setPointSizeF(8.25);
+  font.setPointSizeF(kLinkPoints);
   font.setBold(true);
   font.setUnderline(true);
   return font;

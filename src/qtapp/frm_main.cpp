@@ -180,21 +180,18 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
   return widget;
 }
 
-// Each field and list is announced with the caption that names it (its buddy),
-// and each result carries that caption as its description.
+// Each field and list is announced with the caption that names it (its buddy); a result is
+// named by it through its own accessible interface.
 void frmMain::linkCaptions(std::span<const ControlRow> rows) {
   for (const ControlRow& row : rows) {
     const std::string_view caption = CaptionOf(row.name);
     if (caption.empty()) continue;
     auto* label = control<QLabel>(caption);
     QWidget* widget = control(row.name);
-    if (row.kind == ControlKind::kResult) {
-      widget->setAccessibleDescription(label->text());
-    } else {
-      label->setBuddy(widget);
-      // A list would be announced by its current text; name it by its caption.
-      if (row.kind == ControlKind::kList) widget->setAccessibleName(label->text());
-    }
+    if (row.kind == ControlKind::kResult) continue;
+    label->setBuddy(widget);
+    // A list would be announced by its current text; name it by its caption.
+    if (row.kind == ControlKind::kList) widget->setAccessibleName(label->text());
   }
 }
 
@@ -349,8 +346,8 @@ void frmMain::showView(const ViewLayout& view) {
 void frmMain::Run(const Calculator& calculator, QWidget* source) {
   const std::string said = RunAndDescribe(calculator, *this, m_messages);
   if (said.empty() || !source) return;
-  source->setAccessibleDescription(QString::fromStdString(said) + QStringLiteral(". ") +
-                                   source->toolTip());
+  source->setAccessibleDescription(
+      QString::fromStdString(DescriptionAfterCalc(said, source->objectName().toStdString())));
 }
 
 }  // namespace tallies

@@ -1,5 +1,6 @@
 #include "qtapp/result_label.h"
 
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -7,13 +8,33 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "layout/window_model.h"
+#include "layout/result_presentation.h"
 
 namespace tallies {
 namespace {
 
-// The steps by which a result too wide for its label is drawn smaller.
-constexpr double kPointStep = 0.5;
+// A result as assistive technology sees it: named by its caption, its value the whole result
+// however it is drawn.
+class ResultAccessible : public QAccessibleWidget {
+ public:
+  explicit ResultAccessible(ResultLabel* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text kind) const override {
+    const auto* label = static_cast<const ResultLabel*>(widget());
+    const ResultAccessibility told =
+        AccessibilityOfResult(label->objectName().toStdString(), label->result().toStdString());
+    if (kind == QAccessible::Name) return QString::fromStdString(told.name);
+    if (kind == QAccessible::Value) return QString::fromStdString(told.value);
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+  if (className != QLatin1String(ResultLabel::staticMetaObject.className())) return nullptr;
+  auto* label = qobject_cast<ResultLabel*>(object);
+  return label ? new ResultAccessible(label) : nullptr;
+}
 
 }  // namespace
 
@@ -23,12 +44,16 @@ ResultLabel::ResultLabel(const QString& decimalSeparator, QWidget* parent)
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // Reached by the Tab key at the result's place in the keyboard order, and by a click.
   setFocusPolicy(Qt::StrongFocus);
+  static const bool installed = [] {
+    QAccessible::installFactory(&Factory);
+    return true;
+  }();
+  (void)installed;
 }
 
 void ResultLabel::setResult(const QString& result) {
   m_result = result;
   setToolTip(result);
-  setAccessibleName(result);
   fit();
 }
 
@@ -39,21 +64,16 @@ void ResultLabel::fit() {
   if (text() != m_shown) m_result = text();
   // The window's face at its own size, as set on the label's parent.
   QFont font = parentWidget() ? parentWidget()->font() : QLabel::font();
-  const qreal room = contentsRect().width();
-  auto fits = [&room](const QFont& face, const QString& text) {
-    return QFontMetricsF(face).horizontalAdvance(text) <= room;
-  };
-  QString shown = m_result;
-  while (!fits(font, shown) && font.pointSizeF() - kPointStep >= kSmallestResultPoints) {
-    font.setPointSizeF(font.pointSizeF() - kPointStep);
-  }
-  if (!fits(font, shown)) {
-    const auto forms = ShortenedForms(m_result.toStdString(), m_decimalSeparator.toStdString());
-    for (const std::string& form : forms) {
-      shown = QString::fromStdString(form);
-      if (fits(font, shown)) break;
-    }
-  }
+  const FittedResult fitted = FitResult(
+      m_result.toStdString(), m_decimalSeparator.toStdString(), contentsRect().width(),
+      [&font](std::string_view text, double points) {
+        QFont face = font;
+        face.setPointSizeF(points);
+        return QFontMetricsF(face).horizontalAdvance(QString::fromUtf8(text.data(), text.size()));
+      },
+      font.pointSizeF());
+  font.setPointSizeF(fitted.points);
+  const QString shown = QString::fromStdString(fitted.shown);
   setFont(font);
   QLabel::setText(shown);
   m_shown = shown;
@@ -71,9 +91,10 @@ void ResultLabel::changeEvent(QEvent* event) {
 }
 
 void ResultLabel::keyPressEvent(QKeyEvent* event) {
-  // A shortened result is copied whole: what shows is not all of it.
-  if (event->matches(QKeySequence::Copy) && (!hasSelectedText() || text() != m_result)) {
-    if (!m_result.isEmpty()) QGuiApplication::clipboard()->setText(m_result);
+  if (event->matches(QKeySequence::Copy)) {
+    const std::string copied(
+        CopiedText(m_result.toStdString(), text().toStdString(), selectedText().toStdString()));
+    if (!copied.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(copied));
     event->accept();
     return;
   }

@@ -6,6 +6,7 @@
 #include "config/app_config.h"
 #include "controls/run_calculator.h"
 #include "window/calculator_catalogue.h"
+#include "window/formulas.h"
 
 namespace tallies {
 namespace {
@@ -38,6 +39,10 @@ std::string DescribeWrites(const Calculation& calculation) {
 std::string RunAndDescribe(const Calculator& calculator, Controls& form, MessageBox& messages) {
   const std::optional<Calculation> done = RunCalculator(calculator, form, messages);
   return done ? DescribeWrites(*done) : std::string();
+}
+
+std::string DescriptionAfterCalc(std::string_view said, std::string_view control) {
+  return std::string(said) + ". " + FormulaOf(control);
 }
 
 ControlAction ActionOf(std::string_view control) {

@@ -63,6 +63,11 @@ std::string RunAndDescribe(const Calculator& calculator, Controls& form, Message
 // What a calculation wrote, said as RunAndDescribe says it.
 std::string DescribeWrites(const Calculation& calculation);
 
+// The description a Calc button or list carries after a calculation that said `said`: the new
+// results, then its formula. A screen reader speaks the change of the focused control's
+// description; the browser also speaks `said` in its announcement region.
+std::string DescriptionAfterCalc(std::string_view said, std::string_view control);
+
 // A sample problem of a view for pictures of the window: the fields to fill and the button that
 // works it out.
 struct SampleProblem {
