@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "controls/boundary_guard.h"
 #include "controls/run_calculator.h"
 #include "layout/window_model.h"
 #include "platform/message_box.h"
@@ -246,7 +247,9 @@ void frmMain::wire(const ControlRow& row, QWidget* widget) {
     case Action::kShowView:
       if (auto* option = qobject_cast<QRadioButton*>(widget)) {
         connect(option, &QRadioButton::toggled, this, [this, view = action.view](bool on) {
-          if (on) showView(*view);
+          if (!on) return;
+          Guarded([this, view] { showView(*view); },
+                  [this](const std::string& text) { m_messages.Show(text); });
         });
       }
       return;
@@ -263,6 +266,11 @@ void frmMain::wire(const ControlRow& row, QWidget* widget) {
     default:
       return;
   }
+  // No exception leaves a slot for Qt's event loop: one that escapes a handler is reported,
+  // and the window goes on working.
+  run = [this, body = std::move(run)] {
+    Guarded(body, [this](const std::string& text) { m_messages.Show(text); });
+  };
   if (auto* button = qobject_cast<QPushButton*>(widget)) {
     connect(button, &QPushButton::clicked, this, run);
   } else if (auto* list = qobject_cast<GaugeList*>(widget)) {

@@ -4,11 +4,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <stdexcept>
 
+#include "layout/control_layout.h"
 #include "qtapp/gauge_list.h"
 #include "qtapp/tab_row.h"
 #include "qtapp/tab_set.h"
-#include "layout/control_layout.h"
 #include "window_fixture.h"
 
 namespace tallies::testing {
@@ -205,6 +206,23 @@ TEST_F(WindowBehaviour, EnterInAFieldStartsNothing) {
           << widget->objectName().toStdString();
     }
   }
+}
+
+// An exception that escapes a handler is reported in the program's message box and goes no
+// further than the slot: the window stays open and the next Calc works.
+TEST_F(WindowBehaviour, AnExceptionInAHandlerIsReportedAndTheWindowGoesOn) {
+  show();
+  window().setAboutAction([] { throw std::runtime_error("the About box could not be made"); });
+  click("cmdAbout");
+  ASSERT_EQ(messages().messages().size(), 1u);
+  EXPECT_NE(messages().messages()[0].find("the About box could not be made"), std::string::npos);
+  EXPECT_TRUE(window().isVisible());
+  messages().clear();
+  type("txtGPM", "10");
+  type("txtPSI", "1500");
+  click("cmdHP");
+  EXPECT_EQ(text("lblHP"), "8.751458");
+  EXPECT_TRUE(messages().messages().empty());
 }
 
 }  // namespace
