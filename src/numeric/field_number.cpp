@@ -16,7 +16,14 @@ namespace {
 // marks, zero-width characters, the soft hyphen...), are passed over wherever
 // they stand: a mark a phone keyboard or a paste leaves between two digits must
 // not cut the number short.
-bool IsSkipped(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || IsFormatCharacter(c); }
+bool IsSkipped(char32_t c) {
+  return c == U' ' || c == U'\t' || c == U'\n' || (c >= 0x80 && IsFormatCharacter(c));
+}
+// The value of a decimal digit of any script, or -1; ASCII without a table lookup.
+int DigitValue(char32_t c) {
+  if (c < 0x80) return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : -1;
+  return DecimalDigitValue(c);
+}
 bool IsAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 // Walks the text character by character, passing over the skipped ones.
@@ -28,7 +35,8 @@ class Scanner {
   // The next character that counts, or U+0000 at the end.
   char32_t Peek() {
     while (m_pos < m_text.size()) {
-      CodePoint c = DecodeUtf8(m_text, m_pos);
+      const auto byte = static_cast<unsigned char>(m_text[m_pos]);
+      const CodePoint c = byte < 0x80 ? CodePoint{byte, 1} : DecodeUtf8(m_text, m_pos);
       if (!IsSkipped(c.value)) {
         m_size = c.size;
         return c.value;
@@ -38,10 +46,8 @@ class Scanner {
     m_size = 0;
     return U'\0';
   }
-  void Take() {
-    Peek();
-    m_pos += m_size;
-  }
+  // Passes the character Peek last answered.
+  void Take() { m_pos += m_size; }
 
   // Takes a decimal separator ("." or the regional one) if one stands next.
   bool TakeSeparator() {
@@ -64,7 +70,10 @@ class Scanner {
   }
 
   std::size_t Position() const { return m_pos; }
-  void Rewind(std::size_t pos) { m_pos = pos; }
+  void Rewind(std::size_t pos) {
+    m_pos = pos;
+    m_size = 0;
+  }
 
  private:
   std::string_view m_text;
@@ -78,11 +87,12 @@ class Scanner {
 // the text always ends the number). Format characters in it are dropped, as they
 // are in the text; "." needs no second look.
 std::string UsableSeparator(std::string_view sep) {
+  if (sep == ".") return {};
   std::string usable;
   for (std::size_t i = 0; i < sep.size();) {
     const CodePoint c = DecodeUtf8(sep, i);
     if (!IsFormatCharacter(c.value)) {
-      if (c.value == kInvalidCodePoint || DecimalDigitValue(c.value) >= 0 || IsSkipped(c.value) ||
+      if (c.value == kInvalidCodePoint || DigitValue(c.value) >= 0 || IsSkipped(c.value) ||
           c.value == U'+' || c.value == U'-' || c.value == U'e' || c.value == U'E' ||
           c.value == U'&') {
         return {};
@@ -199,7 +209,7 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
   bool separatorSeen = false;
   for (;;) {
     // A digit of any script is written down as its ASCII digit.
-    const int digit = DecimalDigitValue(scan.Peek());
+    const int digit = DigitValue(scan.Peek());
     if (digit >= 0) {
       clean.push_back(static_cast<char>('0' + digit));
       anyDigit = true;
@@ -223,8 +233,7 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
       scan.Take();
     }
     bool exponentDigit = false;
-    for (int digit = DecimalDigitValue(scan.Peek()); digit >= 0;
-         digit = DecimalDigitValue(scan.Peek())) {
+    for (int digit = DigitValue(scan.Peek()); digit >= 0; digit = DigitValue(scan.Peek())) {
       exponent.push_back(static_cast<char>('0' + digit));
       exponentDigit = true;
       scan.Take();
