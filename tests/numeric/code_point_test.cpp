@@ -60,43 +60,5 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{0xE007F, true}, FormatCase{0xE0080, false},
                       FormatCase{0x10FFFF, false}, FormatCase{kInvalidCodePoint, false}));
 
-struct DecodeCase {
-  const char* bytes;
-  char32_t value;
-  std::size_t size;
-};
-
-class DecodeUtf8Test : public ::testing::TestWithParam<DecodeCase> {};
-
-TEST_P(DecodeUtf8Test, ReadsWellFormedSequencesOnly) {
-  const DecodeCase& c = GetParam();
-  const CodePoint got = DecodeUtf8(c.bytes, 0);
-  EXPECT_EQ(got.value, c.value) << c.bytes;
-  EXPECT_EQ(got.size, c.size) << c.bytes;
-}
-
-// The smallest and the largest code point of each length, then every way a sequence can be
-// malformed; each of those reads as one replacement byte.
-INSTANTIATE_TEST_SUITE_P(EveryLength, DecodeUtf8Test,
-                         ::testing::Values(DecodeCase{"A", 0x41, 1}, DecodeCase{"\x7f", 0x7F, 1},
-                                           DecodeCase{"\xc2\x80", 0x80, 2},
-                                           DecodeCase{"\xdf\xbf", 0x7FF, 2},
-                                           DecodeCase{"\xe0\xa0\x80", 0x800, 3},
-                                           DecodeCase{"\xef\xbf\xbf", 0xFFFF, 3},
-                                           DecodeCase{"\xed\x9f\xbf", 0xD7FF, 3},
-                                           DecodeCase{"\xf0\x90\x80\x80", 0x10000, 4},
-                                           DecodeCase{"\xf4\x8f\xbf\xbf", 0x10FFFF, 4},
-                                           DecodeCase{"\x80", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xc1\xbf", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xe0\x9f\xbf", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xed\xa0\x80", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xf0\x8f\xbf\xbf", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xf4\x90\x80\x80", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xf5\x80\x80\x80", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xe2\x80", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xe2\x80\x41", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xf0\x90\x80", kInvalidCodePoint, 1},
-                                           DecodeCase{"\xff", kInvalidCodePoint, 1}));
-
 }  // namespace
 }  // namespace tallies

@@ -246,16 +246,6 @@ INSTANTIATE_TEST_SUITE_P(
         BytesCase{"\xd9", "3\xd9" "5"sv, 3.0} /* a broken separator is not used */));
 // clang-format on
 
-TEST(ParseFieldNumber, LongTextOfMarksAndDigitsOfOtherScripts) {
-  std::string text;
-  for (int i = 0; i < 100000; ++i) text += Utf8(U"\u200F");
-  text += Utf8(U"\u0664\u0662");
-  EXPECT_EQ(ParseFieldNumber(text), 42.0);
-  std::string digits;
-  for (int i = 0; i < 100000; ++i) digits += Utf8(U"\uFF19");
-  EXPECT_THROW(ParseFieldNumber(digits), ArithmeticFault);
-}
-
 TEST(IsFieldEmpty, OnlyTheTextWithNoCharactersIsEmpty) {
   EXPECT_TRUE(IsFieldEmpty(""));
   EXPECT_FALSE(IsFieldEmpty(" "));
