@@ -1,9 +1,13 @@
 // ParseFieldNumber on arbitrary bytes must never crash and must agree, to the
-// bit, with a small reading of the same text that takes another road: blanks
-// stripped first, decimals converted by strtod in the C locale, &H and &O digits
-// rounded bit by bit. The first input byte picks the regional separator: ","
-// when it is odd (such as "1"), "." when it is even (such as "0"); the rest is
-// the field text.
+// bit, with a small reading of the same text that takes another road: the text
+// decoded first (a sequence is valid when its value, written back in its
+// shortest form, gives the same bytes), blanks and format characters stripped,
+// digits of every script written as ASCII digits, decimals converted by strtod
+// in the C locale, &H and &O digits rounded bit by bit. Which characters are
+// digits and format characters comes from the numeric core's own tables, whose
+// edges its unit tests pin. The first input byte picks the regional separator:
+// "," when it is odd (such as "1"), "." when it is even (such as "0"); the rest
+// is the field text.
 
 #include <locale.h>
 
@@ -17,6 +21,7 @@
 #include <string_view>
 
 #include "numeric/arithmetic_fault.h"
+#include "numeric/code_point.h"
 #include "numeric/field_number.h"
 
 namespace {
@@ -32,14 +37,69 @@ struct Reading {
   double value = 0.0;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n'; }
+bool IsDigit(char32_t c) { return tallies::DecimalDigitValue(c) >= 0; }
+// What a character stands for in the clean text handed to strtod.
+char AsciiDigit(char32_t c) { return static_cast<char>('0' + tallies::DecimalDigitValue(c)); }
 
-int HexDigitValue(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+int HexDigitValue(char32_t c) {
+  if (c >= U'0' && c <= U'9') return static_cast<int>(c - U'0');
+  if (c >= U'a' && c <= U'f') return static_cast<int>(c - U'a') + 10;
+  if (c >= U'A' && c <= U'F') return static_cast<int>(c - U'A') + 10;
   return -1;
+}
+
+// The code point written in its shortest UTF-8 form.
+std::string Encode(char32_t c) {
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+// The characters of the text that count, blanks and format characters left
+// out. An invalid sequence ends the list as a character that continues nothing.
+std::u32string Characters(std::string_view text) {
+  std::u32string chars;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t size = lead < 0x80   ? 1
+                             : lead < 0xC0 ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF8 ? 4
+                                           : 0;
+    char32_t value = size == 2 ? lead & 0x1F : size == 3 ? lead & 0x0F : lead & 0x07;
+    if (size == 1) value = lead;
+    bool valid = size != 0 && i + size <= text.size();
+    for (std::size_t k = 1; valid && k < size; ++k) {
+      const auto b = static_cast<unsigned char>(text[i + k]);
+      valid = (b & 0xC0) == 0x80;
+      value = (value << 6) | (b & 0x3F);
+    }
+    valid = valid && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF) &&
+            Encode(value) == text.substr(i, size);
+    if (!valid) {
+      chars.push_back(U'\uFFFD');
+      break;
+    }
+    if (!IsBlank(value) && !tallies::IsFormatCharacter(value)) chars.push_back(value);
+    i += size;
+  }
+  return chars;
 }
 
 // A whole number given by its binary digits (no leading zeros), rounded to the
@@ -68,10 +128,11 @@ Reading FromBinaryDigits(const std::string& bits) {
 }
 
 // &H / &O digits (after the prefix) as binary digits without leading zeros.
-Reading ReadRadix(std::string_view digits, bool hex) {
+Reading ReadRadix(std::u32string_view digits, bool hex) {
   std::string bits;
-  for (char c : digits) {
-    const int value = hex ? HexDigitValue(c) : (c >= '0' && c <= '7' ? c - '0' : -1);
+  for (char32_t c : digits) {
+    const int value =
+        hex ? HexDigitValue(c) : (c >= U'0' && c <= U'7' ? static_cast<int>(c - U'0') : -1);
     if (value < 0) break;
     for (int bit = hex ? 3 : 2; bit >= 0; --bit) {
       const char b = (value >> bit) & 1 ? '1' : '0';
@@ -87,27 +148,23 @@ locale_t CLocale() {
 }
 
 Reading ReadReference(std::string_view text, bool commaIsSeparator) {
-  std::string s;
-  for (char c : text) {
-    if (!IsBlank(c)) s.push_back(c);
-  }
-  if (s.starts_with("&H") || s.starts_with("&h"))
-    return ReadRadix(std::string_view(s).substr(2), true);
-  if (s.starts_with("&O") || s.starts_with("&o"))
-    return ReadRadix(std::string_view(s).substr(2), false);
+  const std::u32string s = Characters(text);
+  const std::u32string_view v(s);
+  if (v.starts_with(U"&H") || v.starts_with(U"&h")) return ReadRadix(v.substr(2), true);
+  if (v.starts_with(U"&O") || v.starts_with(U"&o")) return ReadRadix(v.substr(2), false);
 
   // [+-] digits and at most one separator (at least one digit), then an
   // exponent that counts only with a digit. Nothing else ever reaches strtod.
   std::string clean;
   std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) clean.push_back(s[i++]);
+  if (i < s.size() && (s[i] == U'+' || s[i] == U'-')) clean.push_back(static_cast<char>(s[i++]));
   bool anyDigit = false;
   bool separatorSeen = false;
   for (; i < s.size(); ++i) {
     if (IsDigit(s[i])) {
-      clean.push_back(s[i]);
+      clean.push_back(AsciiDigit(s[i]));
       anyDigit = true;
-    } else if (!separatorSeen && (s[i] == '.' || (commaIsSeparator && s[i] == ','))) {
+    } else if (!separatorSeen && (s[i] == U'.' || (commaIsSeparator && s[i] == U','))) {
       clean.push_back('.');
       separatorSeen = true;
     } else {
@@ -115,12 +172,14 @@ Reading ReadReference(std::string_view text, bool commaIsSeparator) {
     }
   }
   if (!anyDigit) return {};
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+  if (i < s.size() && (s[i] == U'e' || s[i] == U'E')) {
     std::size_t j = i + 1;
     std::string exponent = "e";
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
+    if (j < s.size() && (s[j] == U'+' || s[j] == U'-')) {
+      exponent.push_back(static_cast<char>(s[j++]));
+    }
     if (j < s.size() && IsDigit(s[j])) {
-      while (j < s.size() && IsDigit(s[j])) exponent.push_back(s[j++]);
+      while (j < s.size() && IsDigit(s[j])) exponent.push_back(AsciiDigit(s[j++]));
       clean += exponent;
     }
   }

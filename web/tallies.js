@@ -27,6 +27,24 @@
     return made;
   }
 
+  // Calls one of the module's entry points with texts placed on its heap, whatever their
+  // length: emscripten's "string" arguments go on the module's small stack, which a long paste
+  // overran. A text that finds no room arrives as a null pointer, which the module reports.
+  // Answers the entry point's text.
+  function callWithTexts(core, name, ...texts) {
+    const pointers = texts.map((text) => {
+      const size = core.lengthBytesUTF8(text) + 1;
+      const pointer = core._malloc(size);
+      if (pointer) core.stringToUTF8(text, pointer, size);
+      return pointer;
+    });
+    try {
+      return core.UTF8ToString(core[`_${name}`](...pointers));
+    } finally {
+      for (const pointer of pointers) core._free(pointer);
+    }
+  }
+
   function place(node, rect) {
     const [left, top, width, height] = rect;
     Object.assign(node.style, {
@@ -38,8 +56,10 @@
     constructor(core, model) {
       this.core = core;
       this.model = model;
-      this.click = core.cwrap("tallies_click", "string", ["string"]);
-      this.type = core.cwrap("tallies_type", null, ["string", "string"]);
+      this.click = (control) => callWithTexts(core, "tallies_click", control);
+      // Whether the module took the text; if not, its message is shown.
+      this.type = (control, text) =>
+        this.accepted(callWithTexts(core, "tallies_type", control, text));
       this.separator = null;  // asked of the browser at the first calculation
       this.tabSets = new Map();   // name -> {layout, tabs: [], panels: [], current}
       this.results = new Map();   // name -> {text, shortened}
@@ -264,10 +284,11 @@
     run(control, source) {
       if (control.action === "about") return about.open();
       if (control.action !== "calculate") return;
-      this.useDecimalSeparator();
-      // Every field as it stands now (a browser may have restored or filled some in).
+      if (!this.useDecimalSeparator()) return;
+      // Every field as it stands now (a browser may have restored or filled some in); a field
+      // the module could not take leaves the calculation undone.
       for (const field of document.querySelectorAll("#frmMain input.field")) {
-        this.type(field.id, field.value);
+        if (!this.type(field.id, field.value)) return;
       }
       const answer = JSON.parse(this.click(control.name));
       for (const write of answer.writes) this.show(write);
@@ -278,9 +299,19 @@
     // The browser's language is asked once, when first needed: its number formats take a
     // moment to load, which the window's start need not wait for.
     useDecimalSeparator() {
-      if (this.separator !== null) return;
-      this.separator = decimalSeparator();
-      this.core.ccall("tallies_set_decimal_separator", null, ["string"], [this.separator]);
+      if (this.separator !== null) return true;
+      const separator = decimalSeparator();
+      if (!this.accepted(callWithTexts(this.core, "tallies_set_decimal_separator", separator))) {
+        return false;
+      }
+      this.separator = separator;
+      return true;
+    }
+
+    // An entry point's answer: "" when all went well, otherwise the message to show.
+    accepted(message) {
+      if (message) messages.show(message);
+      return !message;
     }
 
     show(write) {
@@ -493,6 +524,7 @@
     const core = await TalliesCore();
     performance.mark("tallies-module");
     const model = JSON.parse(core.ccall("tallies_model", "string", [], []));
+    if (model.fault) throw new Error(model.fault);
     messages.init(model.appTitle);
     const main = new Window(core, model);
     about.build(main, model.about);

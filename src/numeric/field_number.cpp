@@ -7,62 +7,101 @@
 
 #include "numeric/arithmetic_fault.h"
 #include "numeric/char_conv.h"
+#include "numeric/code_point.h"
 
 namespace tallies {
 namespace {
 
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// Blanks, tabs and line feeds, and the invisible format characters (direction
+// marks, zero-width characters, the soft hyphen...), are passed over wherever
+// they stand: a mark a phone keyboard or a paste leaves between two digits must
+// not cut the number short.
+bool IsSkipped(char32_t c) {
+  return c == U' ' || c == U'\t' || c == U'\n' || (c >= 0x80 && IsFormatCharacter(c));
+}
+// The value of a decimal digit of any script, or -1; ASCII without a table lookup.
+int DigitValue(char32_t c) {
+  if (c < 0x80) return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : -1;
+  return DecimalDigitValue(c);
+}
+bool IsAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
-// Walks the text, passing over blanks, tabs and line feeds.
+// Walks the text character by character, passing over the skipped ones.
 class Scanner {
  public:
   Scanner(std::string_view text, std::string_view regionalSeparator)
       : m_text(text), m_regional(regionalSeparator) {}
 
-  // The next character that counts, or '\0' at the end.
-  char Peek() {
-    SkipBlanks();
-    return m_pos < m_text.size() ? m_text[m_pos] : '\0';
+  // The next character that counts, or U+0000 at the end.
+  char32_t Peek() {
+    while (m_pos < m_text.size()) {
+      const auto byte = static_cast<unsigned char>(m_text[m_pos]);
+      const CodePoint c = byte < 0x80 ? CodePoint{byte, 1} : DecodeUtf8(m_text, m_pos);
+      if (!IsSkipped(c.value)) {
+        m_size = c.size;
+        return c.value;
+      }
+      m_pos += c.size;
+    }
+    m_size = 0;
+    return U'\0';
   }
-  void Take() { ++m_pos; }
+  // Passes the character Peek last answered.
+  void Take() { m_pos += m_size; }
 
   // Takes a decimal separator ("." or the regional one) if one stands next.
   bool TakeSeparator() {
-    if (Peek() == '.') {
+    if (Peek() == U'.') {
       Take();
       return true;
     }
-    if (m_regional.empty() || m_regional == ".") return false;
-    if (m_text.substr(m_pos).starts_with(m_regional)) {
-      m_pos += m_regional.size();
-      return true;
+    if (m_regional.empty()) return false;
+    const std::size_t start = m_pos;
+    for (std::size_t i = 0; i < m_regional.size();) {
+      const CodePoint wanted = DecodeUtf8(m_regional, i);
+      if (Peek() != wanted.value) {
+        Rewind(start);
+        return false;
+      }
+      Take();
+      i += wanted.size;
     }
-    return false;
+    return true;
   }
 
   std::size_t Position() const { return m_pos; }
-  void Rewind(std::size_t pos) { m_pos = pos; }
-
- private:
-  void SkipBlanks() {
-    while (m_pos < m_text.size() && IsSkipped(m_text[m_pos])) ++m_pos;
+  void Rewind(std::size_t pos) {
+    m_pos = pos;
+    m_size = 0;
   }
 
+ private:
   std::string_view m_text;
   std::string_view m_regional;
   std::size_t m_pos = 0;
+  std::size_t m_size = 0;  // bytes of the character Peek last found
 };
 
 // A regional separator is only usable when it cannot be mistaken for a part of
-// a number or for a skipped character.
-std::string_view UsableSeparator(std::string_view sep) {
-  for (char c : sep) {
-    if (IsDigit(c) || IsSkipped(c) || c == '+' || c == '-' || c == 'e' || c == 'E' || c == '&') {
-      return {};
+// a number or for a skipped character, and is valid UTF-8 (an invalid byte in
+// the text always ends the number). Format characters in it are dropped, as they
+// are in the text; "." needs no second look.
+std::string UsableSeparator(std::string_view sep) {
+  if (sep == ".") return {};
+  std::string usable;
+  for (std::size_t i = 0; i < sep.size();) {
+    const CodePoint c = DecodeUtf8(sep, i);
+    if (!IsFormatCharacter(c.value)) {
+      if (c.value == kInvalidCodePoint || DigitValue(c.value) >= 0 || IsSkipped(c.value) ||
+          c.value == U'+' || c.value == U'-' || c.value == U'e' || c.value == U'E' ||
+          c.value == U'&') {
+        return {};
+      }
+      usable.append(sep.substr(i, c.size));
     }
+    i += c.size;
   }
-  return sep;
+  return usable == "." ? std::string() : usable;
 }
 
 double WholeFromHex(const std::string& clean, std::chars_format format) {
@@ -96,12 +135,16 @@ std::string OctalToHex(const std::string& octal) {
   return hex;
 }
 
-bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+// The &H and &O forms take ASCII digits and letters only.
+bool IsHexDigit(char32_t c) {
+  return IsAsciiDigit(c) || (c >= U'a' && c <= U'f') || (c >= U'A' && c <= U'F');
+}
 
 double ParseRadixNumber(Scanner& scan, bool hex) {
   std::string digits;
-  for (char c = scan.Peek(); hex ? IsHexDigit(c) : (c >= '0' && c <= '7'); c = scan.Peek()) {
-    if (!(digits.empty() && c == '0')) digits.push_back(c);  // leading zeros add nothing
+  for (char32_t c = scan.Peek(); hex ? IsHexDigit(c) : (c >= U'0' && c <= U'7'); c = scan.Peek()) {
+    // Leading zeros add nothing.
+    if (!(digits.empty() && c == U'0')) digits.push_back(static_cast<char>(c));
     scan.Take();
   }
   if (digits.empty()) return 0.0;
@@ -142,31 +185,33 @@ bool IsHugeDecimal(const std::string& clean) {
 }  // namespace
 
 double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator) {
-  Scanner scan(text, UsableSeparator(regionalSeparator));
+  const std::string separator = UsableSeparator(regionalSeparator);
+  Scanner scan(text, separator);
 
-  if (scan.Peek() == '&') {
+  if (scan.Peek() == U'&') {
     std::size_t start = scan.Position();
     scan.Take();
-    char prefix = scan.Peek();
-    if (prefix == 'H' || prefix == 'h' || prefix == 'O' || prefix == 'o') {
+    char32_t prefix = scan.Peek();
+    if (prefix == U'H' || prefix == U'h' || prefix == U'O' || prefix == U'o') {
       scan.Take();
-      return ParseRadixNumber(scan, prefix == 'H' || prefix == 'h');
+      return ParseRadixNumber(scan, prefix == U'H' || prefix == U'h');
     }
     scan.Rewind(start);
     return 0.0;
   }
 
   std::string clean;
-  if (scan.Peek() == '+' || scan.Peek() == '-') {
-    if (scan.Peek() == '-') clean.push_back('-');
+  if (scan.Peek() == U'+' || scan.Peek() == U'-') {
+    if (scan.Peek() == U'-') clean.push_back('-');
     scan.Take();
   }
   bool anyDigit = false;
   bool separatorSeen = false;
   for (;;) {
-    char c = scan.Peek();
-    if (IsDigit(c)) {
-      clean.push_back(c);
+    // A digit of any script is written down as its ASCII digit.
+    const int digit = DigitValue(scan.Peek());
+    if (digit >= 0) {
+      clean.push_back(static_cast<char>('0' + digit));
       anyDigit = true;
       scan.Take();
     } else if (!separatorSeen && scan.TakeSeparator()) {
@@ -179,17 +224,17 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
   if (!anyDigit) return 0.0;
 
   // An exponent counts only when at least one digit follows E and its sign.
-  if (scan.Peek() == 'e' || scan.Peek() == 'E') {
+  if (scan.Peek() == U'e' || scan.Peek() == U'E') {
     std::size_t beforeExponent = scan.Position();
     std::string exponent = "e";
     scan.Take();
-    if (scan.Peek() == '+' || scan.Peek() == '-') {
-      exponent.push_back(scan.Peek());
+    if (scan.Peek() == U'+' || scan.Peek() == U'-') {
+      exponent.push_back(static_cast<char>(scan.Peek()));
       scan.Take();
     }
     bool exponentDigit = false;
-    while (IsDigit(scan.Peek())) {
-      exponent.push_back(scan.Peek());
+    for (int digit = DigitValue(scan.Peek()); digit >= 0; digit = DigitValue(scan.Peek())) {
+      exponent.push_back(static_cast<char>('0' + digit));
       exponentDigit = true;
       scan.Take();
     }

@@ -1,40 +1,133 @@
-// The module's entry points for the page. Texts cross as UTF-8 C strings; each answer stays
-// valid until the next call of the same function. Nothing here throws: a calculator's fault is
-// caught inside ClickJson.
+// The module's entry points for the page. Texts cross as UTF-8 C strings that the page places on
+// the module's heap and frees after the call: emscripten's "string" arguments are copied onto
+// the module's stack, a few megabytes, which a long paste overran. A text the page could not
+// place (its memory ran out) arrives as a null pointer. Each answer stays valid until the next
+// call of the same function.
+//
+// No exception leaves an entry point: each one catches what it meets and answers with the text
+// the page shows in its message box, so the module keeps working after any fault. A
+// calculator's own faults are already reported inside ClickJson.
 #include <emscripten/emscripten.h>
 
+#include <exception>
+#include <new>
 #include <string>
+#include <string_view>
 
+#include "web/json_writer.h"
 #include "web/web_model.h"
 
 namespace {
+
+// What the page shows when memory ran out, the likeliest fault with a text of any length; it
+// needs no memory of its own.
+constexpr char kOutOfMemory[] =
+    "There is not enough memory for the text in the fields.\n"
+    "Shorten it and click Calc again.";
+constexpr char kStopped[] = "The calculation stopped: ";
+constexpr char kUnknownFault[] = "The calculation stopped: an unexpected fault.";
 
 tallies::WebForm& Form() {
   static tallies::WebForm form;
   return form;
 }
 
+// A null text is one the page could not place on the heap: its memory ran out.
+std::string_view TextOf(const char* text) {
+  if (text == nullptr) throw std::bad_alloc();
+  return text;
+}
+
+// The click answer that carries only a message, in ClickJson's form.
+std::string FaultAnswer(std::string_view message) {
+  tallies::JsonWriter json;
+  json.BeginObject();
+  json.Key("ran").Bool(false);
+  json.Key("writes").BeginArray().EndArray();
+  json.Key("message").String(message);
+  json.Key("said").String("");
+  json.EndObject();
+  return json.Text();
+}
+
+// Made while the module starts, so it is at hand when memory has run out.
+const std::string kOutOfMemoryAnswer = FaultAnswer(kOutOfMemory);
+const std::string kOutOfMemoryModel = "{\"fault\":" + tallies::JsonString(kOutOfMemory) + "}";
+
+// The message for the exception being handled; `buffer` keeps a text that had to be made.
+const char* FaultMessage(std::string& buffer) noexcept {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemory;
+  } catch (const std::exception& error) {
+    try {
+      buffer.assign(kStopped).append(error.what());
+      return buffer.c_str();
+    } catch (...) {
+      return kOutOfMemory;  // only memory can fail in making the text
+    }
+  } catch (...) {
+    return kUnknownFault;
+  }
+}
+
+// Runs `work` and answers "" when it ended well, or the message for what it threw.
+template <typename Work>
+const char* Guarded(std::string& buffer, Work&& work) noexcept {
+  try {
+    work();
+    return "";
+  } catch (...) {
+    return FaultMessage(buffer);
+  }
+}
+
 }  // namespace
 
 extern "C" {
 
+// The window model as JSON, or {"fault": message} when it could not be made.
 EMSCRIPTEN_KEEPALIVE const char* tallies_model() {
-  static const std::string model = tallies::WindowModelJson();
-  return model.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE void tallies_set_decimal_separator(const char* separator) {
-  Form().SetDecimalSeparator(separator);
-}
-
-EMSCRIPTEN_KEEPALIVE void tallies_type(const char* control, const char* text) {
-  Form().Type(control, text);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tallies_click(const char* control) {
+  static std::string model;
+  static std::string message;
   static std::string answer;
-  answer = tallies::ClickJson(Form(), control);
-  return answer.c_str();
+  const char* fault = Guarded(message, [] {
+    if (model.empty()) model = tallies::WindowModelJson();
+  });
+  if (*fault == '\0') return model.c_str();
+  try {
+    answer = "{\"fault\":" + tallies::JsonString(fault) + "}";
+    return answer.c_str();
+  } catch (...) {
+    return kOutOfMemoryModel.c_str();  // only memory can fail in making the answer
+  }
+}
+
+// Each of these answers "" or the message for the page's message box.
+EMSCRIPTEN_KEEPALIVE const char* tallies_set_decimal_separator(const char* separator) {
+  static std::string answer;
+  return Guarded(answer, [separator] { Form().SetDecimalSeparator(TextOf(separator)); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tallies_type(const char* control, const char* text) {
+  static std::string answer;
+  return Guarded(answer, [control, text] { Form().Type(TextOf(control), TextOf(text)); });
+}
+
+// ClickJson's answer; a fault it let through is answered in the same form, with its message.
+EMSCRIPTEN_KEEPALIVE const char* tallies_click(const char* control) {
+  static std::string message;
+  static std::string answer;
+  const char* fault =
+      Guarded(message, [control] { answer = tallies::ClickJson(Form(), TextOf(control)); });
+  if (*fault == '\0') return answer.c_str();
+  try {
+    answer = FaultAnswer(fault);
+    return answer.c_str();
+  } catch (...) {
+    return kOutOfMemoryAnswer.c_str();  // only memory can fail in making the answer
+  }
 }
 
 }  // extern "C"

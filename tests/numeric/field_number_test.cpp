@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "numeric/arithmetic_fault.h"
 
@@ -42,7 +43,6 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"&O78", 7.0}, ParseCase{"&HFFFF", 65535.0},
         ParseCase{"&HFFFFFFFF", 4294967295.0}, ParseCase{"& H 1 F", 31.0},
         ParseCase{"-&H10", 0.0}, ParseCase{"1e-400", 0.0}, ParseCase{"\r5", 0.0},
-        ParseCase{"\xef\xbc\x95", 0.0} /* a full-width five is not a digit */,
         ParseCase{"7\xc2\xa0" "5", 7.0} /* a no-break space ends the number */,
         ParseCase{"0000000000000000000000000000001", 1.0},
         ParseCase{"1.79769313486231570e308", std::numeric_limits<double>::max()}));
@@ -139,6 +139,112 @@ INSTANTIATE_TEST_SUITE_P(
         SeparatorCase{"\xd9\xab", "3\xd9\xab" "25", 3.25}, SeparatorCase{"\xd9\xab", "3\xd9", 3.0},
         // A separator that could be part of a number is not taken as one.
         SeparatorCase{"e", "1e2", 100.0}, SeparatorCase{"", "1,5", 1.0}));
+
+// The text as UTF-8, so the cases below can name their characters by code point.
+std::string Utf8(std::u32string_view text) {
+  std::string out;
+  for (char32_t c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+struct ScriptCase {
+  const char32_t* separator;
+  const char32_t* text;
+  double expected;
+};
+
+class AnyScriptTest : public ::testing::TestWithParam<ScriptCase> {};
+
+TEST_P(AnyScriptTest, ReadsDigitsOfAnyScriptAndPassesOverInvisibleMarks) {
+  const ScriptCase& c = GetParam();
+  const std::string text = Utf8(c.text);
+  EXPECT_EQ(ParseFieldNumber(text, Utf8(c.separator)), c.expected)
+      << "separator [" << Utf8(c.separator) << "] text [" << text << "]";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MarksAndDigits, AnyScriptTest,
+    ::testing::Values(
+        // Format characters are passed over wherever they stand, as blanks are.
+        ScriptCase{U".", U"1\u200F0", 10.0}, ScriptCase{U".", U"\u200F10\u200F", 10.0},
+        ScriptCase{U".", U"1\u200E5\u061C0\u200B0", 1500.0},
+        ScriptCase{U".", U"\u202B1500\u202C", 1500.0}, ScriptCase{U".", U"\u20661.5\u2069", 1.5},
+        ScriptCase{U".", U"\uFEFF42", 42.0}, ScriptCase{U".", U"1\u00AD000", 1000.0},
+        ScriptCase{U".", U"\u2060-\u200D3", -3.0}, ScriptCase{U".", U"-\u200F.5", -0.5},
+        ScriptCase{U".", U"1\u200F.\u200F5", 1.5}, ScriptCase{U".", U"1\u200FE\u200F3", 1000.0},
+        ScriptCase{U".", U"&\u200FH\u200F1F", 31.0}, ScriptCase{U".", U"4\U000E007F2", 42.0},
+        // Other invisible or blank-looking characters still end the number.
+        ScriptCase{U".", U"1\u200A0", 1.0} /* hair space */,
+        ScriptCase{U".", U"1\u034F0", 1.0} /* combining grapheme joiner */,
+        ScriptCase{U".", U"1\U000E00802", 1.0} /* after the last tag character */,
+        // Decimal digits of any script, mixed too, in the mantissa and the exponent.
+        ScriptCase{U".", U"\u0661\u0665\u0660\u0660", 1500.0},
+        ScriptCase{U".", U"\u06F1\u06F5\u06F0\u06F0", 1500.0},
+        ScriptCase{U".", U"\uFF11\uFF15\uFF10\uFF10", 1500.0}, ScriptCase{U".", U"\uFF15", 5.0},
+        ScriptCase{U".", U"\u0967\u0968.\u096B", 12.5}, ScriptCase{U".", U"-\u09E9\u09EA", -34.0},
+        ScriptCase{U".", U"\u0E57", 7.0}, ScriptCase{U".", U"\U0001D7CF\U0001D7D8", 10.0},
+        ScriptCase{U".", U"\U0001E959", 9.0}, ScriptCase{U".", U"1\u0665\u06F0\uFF10", 1500.0},
+        ScriptCase{U".", U"1.5E\u0663", 1500.0}, ScriptCase{U".", U"\u0662e-\u0661", 0.2},
+        ScriptCase{U".", U"\u0661\u200F\u0660\u200F.\u0665", 10.5},
+        // Number-like characters that are no decimal digits end the number.
+        ScriptCase{U".", U"2\u00B2", 2.0} /* superscript two */,
+        ScriptCase{U".", U"\u066A", 0.0} /* Arabic percent sign, next to the digits */,
+        ScriptCase{U".", U"2\uFF45\uFF13", 2.0} /* a full-width e starts no exponent */,
+        ScriptCase{U".", U"5\u066B5", 5.0} /* the Arabic decimal separator is not "." */,
+        // &H and &O take ASCII digits only.
+        ScriptCase{U".", U"&H\uFF11", 0.0}, ScriptCase{U".", U"&H1\u0661", 1.0},
+        ScriptCase{U".", U"&O\u0667", 0.0},
+        // The regional separator with digits of its script, and with marks in it.
+        ScriptCase{U"\u066B", U"\u0663\u066B\u0662\u0665", 3.25},
+        ScriptCase{U"\u200F,", U"1,5", 1.5}, ScriptCase{U",", U"1\u200F,\u200F5", 1.5},
+        ScriptCase{U"\u0661", U"1\u06615", 115.0} /* a digit is no separator */));
+
+struct BytesCase {
+  const char* separator;
+  std::string_view text;
+  double expected;
+};
+
+class InvalidUtf8Test : public ::testing::TestWithParam<BytesCase> {};
+
+TEST_P(InvalidUtf8Test, BytesThatAreNotUtf8EndTheNumber) {
+  const BytesCase& c = GetParam();
+  EXPECT_EQ(ParseFieldNumber(c.text, c.separator), c.expected)
+      << "separator [" << c.separator << "] text [" << c.text << "]";
+}
+
+using namespace std::string_view_literals;
+// clang-format off: a byte escape ends a literal, which the formatter would split over lines.
+INSTANTIATE_TEST_SUITE_P(
+    EveryKindOfInvalidSequence, InvalidUtf8Test,
+    ::testing::Values(
+        BytesCase{".", "1\xff" "2"sv, 1.0}, BytesCase{".", "1\x80" "2"sv, 1.0},
+        BytesCase{".", "1\xc0\xb0"sv, 1.0} /* "0" written overlong */,
+        BytesCase{".", "1\xe0\x80\xb0"sv, 1.0}, BytesCase{".", "1\xf0\x80\x80\xb0"sv, 1.0},
+        BytesCase{".", "1\xf0\x82\x80\x8f" "0"sv, 1.0} /* a right-to-left mark written overlong */,
+        BytesCase{".", "\xe0\x99\xa1"sv, 0.0} /* an Arabic-Indic one written overlong */,
+        BytesCase{".", "1\xe2\x80" "0"sv, 1.0} /* a mark cut short */,
+        BytesCase{".", "1\xed\xa0\x80" "2"sv, 1.0} /* a surrogate */,
+        BytesCase{".", "1\xf4\x90\x80\x80" "2"sv, 1.0} /* beyond U+10FFFF */,
+        BytesCase{".", "\xd9\xa1\xd9"sv, 1.0}, BytesCase{".", "7\0" "5"sv, 7.0},
+        BytesCase{"\xd9", "3\xd9" "5"sv, 3.0} /* a broken separator is not used */));
+// clang-format on
 
 TEST(IsFieldEmpty, OnlyTheTextWithNoCharactersIsEmpty) {
   EXPECT_TRUE(IsFieldEmpty(""));

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The browser front-end in headless Chromium: every calculating control with a worked example
 from the calculators' own tests, tabs and views, a fault report, the regional decimal comma, an
-offline reload, the About box, the keyboard, screen-reader names, contrast and a narrow screen.
+offline reload, the About box, the keyboard, screen-reader names, contrast, a narrow screen, a
+5 MB paste into a field, and digits of other scripts with invisible marks among them.
 
 Usage: browser_test.py SITE_FOLDER. Prints one line per check and what it found wrong, then
 "N passed, N failed"; exits non-zero on any failure.
@@ -559,9 +560,65 @@ def check_offline_reload(page, problems):
     page.calculate(CALCULATIONS[0], problems)
 
 
+# A paste of 5 MB into one field: far beyond what the module's stack holds (5 MB, and each
+# character may take up to 4 bytes there), where a text passed on it broke every later Calc.
+LONG_PASTE_CHARACTERS = 5 * 1024 * 1024
+
+
+def paste(page, control, head, piece, count):
+    """Sets a field to `head` and `count` times `piece` at once, as a paste does."""
+    page.js("""const field = document.getElementById(arguments[0]);
+        field.value = arguments[1] + arguments[2].repeat(arguments[3]);
+        field.dispatchEvent(new Event('input', {bubbles: true}));""", control, head, piece, count)
+
+
+def check_long_paste(page, problems):
+    page.load()
+    page.go(H, 0)
+    page.fill({"txtPSI": "1500"})
+    # Digits all the way: read whole, the number is beyond any Double.
+    paste(page, "txtGPM", "", "1", LONG_PASTE_CHARACTERS)
+    page.click("cmdHP")
+    page.expect_message(FAULT_TEXT, problems, "5 MB of digits in #txtGPM")
+    # Ordinary Calcs after it give their results, the first with the long text still in the field
+    # the second reads: a number followed by 5 MB of other characters is read by its number.
+    page.calculate(CALCULATIONS[0], problems)
+    paste(page, "txtGPM", "1714", "\u00e9", LONG_PASTE_CHARACTERS)
+    page.fill({"txtPSI": "1"})
+    page.click("cmdHP")
+    page.wait(lambda: page.value("lblHP") == "1")
+    expect(problems, page.value("lblHP"), "1", "1714 and 5 MB of letters in #txtGPM: #lblHP")
+    if page.is_open("message"):
+        problems.append(f"after a long paste: a message opened: {page.el('message-text').text!r}")
+    page.calculate(CALCULATIONS[0], problems)
+    faults = [entry["message"][:160] for entry in page.d.get_log("browser")
+              if "RuntimeError" in entry["message"] or "out of bounds" in entry["message"]]
+    if faults:
+        problems.append(f"{len(faults)} faults in the browser's console, the first: {faults[0]}")
+
+
+# Digits of other scripts and the invisible marks a phone keyboard or a paste leaves in a field
+# read as the number they show.
+SCRIPT_CALCULATIONS = [
+    # Arabic-Indic 1 and 0 with a right-to-left mark between them; Persian 1500.
+    ("cmdHP", H, 0, {"txtGPM": "\u0661\u200f\u0660", "txtPSI": "\u06f1\u06f5\u06f0\u06f0"},
+     {"lblHP": "8.751458"}),
+    # Full-width digits, the Devanagari 3 of the diameter behind a left-to-right mark.
+    ("cmdArea", H, 1, {"txtDIA": "\u200e\u0969"},
+     {"lblArea": "7.068583", "txtArea1": "7.068583", "txtArea2": "7.068583"}),
+    ("Command29", G, 4, {"txtCelsius1": "\uff13\uff17"}, {"lblFahrenheit1": "98.6"}),
+]
+
+
+def check_other_scripts(page, problems):
+    page.load()
+    for case in SCRIPT_CALCULATIONS:
+        page.calculate(case, problems)
+
+
 CHECKS = [check_calculations, check_tabs_and_views, check_fault_report, check_decimal_comma,
           check_about_box, check_keyboard, check_accessible_names, check_contrast_and_width,
-          check_offline_reload]
+          check_offline_reload, check_long_paste, check_other_scripts]
 
 
 def main():

@@ -1,0 +1,96 @@
+// The module's entry points called as the page calls them, under Node: a fault inside the module
+// (memory that runs out, made to happen here by the replaced operator new) comes back as the
+// message the page shows, after which the module works on as before. The browser test pastes
+// texts of 5 MB through the page.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <new>
+#include <string>
+#include <string_view>
+
+extern "C" {
+const char* tallies_set_decimal_separator(const char* separator);
+const char* tallies_type(const char* control, const char* text);
+const char* tallies_click(const char* control);
+}
+
+namespace {
+
+// Allocations of at least this many bytes fail while a test asks them to.
+std::size_t g_failFrom = SIZE_MAX;
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (size >= g_failFrom) throw std::bad_alloc();
+  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+
+namespace {
+
+bool Holds(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+// The pump horsepower of 10 gpm at 1500 psi, as an ordinary Calc gives it.
+std::string OrdinaryCalc() {
+  EXPECT_STREQ(tallies_type("txtGPM", "10"), "");
+  EXPECT_STREQ(tallies_type("txtPSI", "1500"), "");
+  return tallies_click("cmdHP");
+}
+
+struct FaultCase {
+  const char* what;
+  std::size_t failFrom;               // allocations of this size and more fail
+  std::function<const char*()> call;  // the entry point, as the page calls it
+};
+
+class ExportFaultTest : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(ExportFaultTest, IsReportedAsTheMessageAndTheModuleWorksOn) {
+  const FaultCase& c = GetParam();
+  g_failFrom = c.failFrom;
+  const char* raw = c.call();
+  g_failFrom = SIZE_MAX;
+  const std::string answer = raw;
+  EXPECT_TRUE(Holds(answer, "There is not enough memory for the text in the fields."))
+      << c.what << ": " << answer;
+  const std::string after = OrdinaryCalc();
+  EXPECT_TRUE(Holds(after, "\"8.751458\"")) << c.what << ", then: " << after;
+  EXPECT_TRUE(Holds(after, "\"message\":\"\"")) << c.what << ", then: " << after;
+}
+
+const std::string kLongText(2'000'000, '7');
+
+INSTANTIATE_TEST_SUITE_P(
+    MemoryRunsOut, ExportFaultTest,
+    ::testing::Values(FaultCase{"a long text finds no room", 1'000'000,
+                                [] { return tallies_type("txtGPM", kLongText.c_str()); }},
+                      FaultCase{"the page could not place a text", SIZE_MAX,
+                                [] { return tallies_type("txtGPM", nullptr); }},
+                      FaultCase{"the page could not place a control's name", SIZE_MAX,
+                                [] { return tallies_type(nullptr, "10"); }},
+                      FaultCase{"the page could not place the separator", SIZE_MAX,
+                                [] { return tallies_set_decimal_separator(nullptr); }},
+                      FaultCase{"no allocation succeeds during a click", 0,
+                                [] { return tallies_click("cmdHP"); }},
+                      FaultCase{"the page could not place the clicked control's name", SIZE_MAX,
+                                [] { return tallies_click(nullptr); }}));
+
+TEST(Exports, AClickAnsweredWithAFaultIsStillTheClickAnswer) {
+  g_failFrom = 0;
+  const char* raw = tallies_click("cmdHP");
+  g_failFrom = SIZE_MAX;
+  const std::string answer = raw;
+  EXPECT_EQ(answer.rfind("{\"ran\":false,\"writes\":[],\"message\":", 0), 0u) << answer;
+  EXPECT_TRUE(Holds(answer, ",\"said\":\"\"}")) << answer;
+}
+
+}  // namespace
