@@ -14,6 +14,7 @@
 #include "win32app/hidden_owner.h"
 #include "win32app/system_dpi.h"
 #include "win32app/test_hooks.h"
+#include "win32app/theme_change.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
 #include "win32app/window_proc.h"
@@ -60,7 +61,8 @@ void AboutBox::RegisterClass(HINSTANCE instance) {
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kDefault);
+  // No class brush: the box paints its own background (WM_ERASEBKGND) with a brush of the
+  // colour as it is now; a class brush would outlive a change of the desktop's colours.
   windowClass.lpszClassName = ClassName();
   RegisterClassChecked(windowClass);
   HiddenOwner::RegisterClass(instance);
@@ -249,6 +251,17 @@ LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Place(HIWORD(wParam));
       return 0;
     }
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(m_window, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client,
+               AppLook::BackgroundBrush(Background::kDefault));
+      return 1;
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      RepaintForNewColours(m_window, message, wParam, lParam);
+      return 0;
     case WM_NCDESTROY: {
       // The box's state goes with it; the application lets the object go once this message is
       // handled, and the next showing builds the box anew.

@@ -55,7 +55,8 @@ void MainWindow::RegisterClass(HINSTANCE instance) {
                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kWindowGrey);
+  // No class brush: the window paints its own background (WM_ERASEBKGND) with a brush of the
+  // colour as it is now; a class brush would outlive a change of the desktop's colours.
   windowClass.lpszClassName = ClassName();
   RegisterClassChecked(windowClass);
 }

@@ -5,6 +5,7 @@
 #include "win32app/main_window.h"
 #include "win32app/system_dpi.h"
 #include "win32app/test_hooks.h"
+#include "win32app/theme_change.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
 #include "window/formulas.h"
@@ -62,6 +63,20 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       ApplyLook(HIWORD(wParam));
       return 0;
     }
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(m_window, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client,
+               AppLook::BackgroundBrush(Background::kWindowGrey));
+      return 1;
+    }
+    case WM_SETTINGCHANGE:
+      // New metrics bring a new message font: the controls take it at the same DPI.
+      if (wParam == SPI_SETNONCLIENTMETRICS && m_look) ApplyLook(m_look->Dpi());
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+      RepaintForNewColours(m_window, message, wParam, lParam);
+      return 0;
     case WM_DESTROY:
       // The annotations are taken back while the controls still exist.
       m_accessible.ClearAll();
