@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <memory>
 #include <ostream>
 #include <span>
@@ -13,6 +16,7 @@
 #include "app_driver.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
+#include "wide_text.h"
 #include "win32app/core/fault_texts.h"
 
 namespace tallies::gui {
@@ -186,6 +190,108 @@ TEST(HandlerFault, InTheAboutBoxLeavesItOpenAndWorking) {
   // OK closes the box now, and the program goes on with its main window.
   ASSERT_TRUE(AppDriver::ClickWindow(AppDriver::FindIn(about, "cmdOK")));
   EXPECT_TRUE(AppDriver::WaitUntilGone(about, kDialogTimeout));
+  EXPECT_TRUE(app->IsRunning());
+}
+
+// ---------------------------------------------------------------------------------------------
+// A change of the desktop's colours repaints the window with brushes of the new colours. The
+// button-face colour (the captions' background, where the design leaves it to the system) is
+// changed from inside the program by a message hook (colour_hook.cpp), as a theme change would
+// change it, and read back from the screen.
+
+#ifndef TALLIES_COLOUR_HOOK_PATH
+#define TALLIES_COLOUR_HOOK_PATH ""
+#endif
+
+constexpr Milliseconds kRepaintTimeout{10000};
+
+// The hook, set on the program's window thread for as long as the test runs. The colour it
+// sets is the desktop's (Wine keeps it for the session): the original is put back at the end.
+class ButtonFaceSetter {
+ public:
+  explicit ButtonFaceSetter(HWND window) : m_window(window) {
+    std::wstring path = Widen(TALLIES_COLOUR_HOOK_PATH);
+    if (!path.empty() && path.front() == L'/') path = L"Z:" + path;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    m_library = LoadLibraryW(path.c_str());
+    if (!m_library) return;
+    // Through a pointer to no particular function: GetProcAddress knows no signatures.
+    auto* proc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(m_library, "SetButtonFaceHook")));
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (proc) m_hook = SetWindowsHookExW(WH_GETMESSAGE, proc, m_library, thread);
+  }
+  ~ButtonFaceSetter() {
+    if (m_hook) {
+      Set(m_original);
+      // The message is handled before the hook goes: a sent message comes after posted ones.
+      DWORD_PTR ignored = 0;
+      SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+      UnhookWindowsHookEx(m_hook);
+    }
+    if (m_library) FreeLibrary(m_library);
+  }
+  ButtonFaceSetter(const ButtonFaceSetter&) = delete;
+  ButtonFaceSetter& operator=(const ButtonFaceSetter&) = delete;
+
+  bool Ready() const { return m_hook != nullptr; }
+  COLORREF Original() const { return m_original; }
+  bool Set(COLORREF colour) const {
+    static const UINT kSetButtonFace = RegisterWindowMessageW(L"TalliesTestSetButtonFace");
+    return PostMessageW(m_window, kSetButtonFace, colour, 0);
+  }
+
+ private:
+  HWND m_window;
+  COLORREF m_original = GetSysColor(COLOR_BTNFACE);
+  HMODULE m_library = nullptr;
+  HHOOK m_hook = nullptr;
+};
+
+// A pixel of the caption's own background: its bottom-right corner, beyond its short text.
+COLORREF CaptionBackground(HWND caption) {
+  RECT place{};
+  GetWindowRect(caption, &place);
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, place.right - 2, place.bottom - 2);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+bool WaitForColour(HWND caption, COLORREF colour, Milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (CaptionBackground(caption) != colour) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::string Hex(COLORREF colour) {
+  char text[16];
+  std::snprintf(text, sizeof text, "#%06lX", static_cast<unsigned long>(colour));
+  return text;
+}
+
+TEST(ColourChange, RepaintsWithTheNewColours) {
+  std::string error;
+  std::unique_ptr<AppDriver> app = AppDriver::Start(error);
+  ASSERT_TRUE(app) << error;
+  // "inch (in)" on the first page of the general view: a caption on the system's button face.
+  ASSERT_TRUE(app->ShowPage("SSTabGen", 0));
+  HWND caption = app->Control("Label40");
+  ASSERT_NE(caption, nullptr);
+  ButtonFaceSetter colours(app->mainWindow());
+  ASSERT_TRUE(colours.Ready()) << "no hook from " << TALLIES_COLOUR_HOOK_PATH;
+  ASSERT_TRUE(WaitForColour(caption, colours.Original(), kRepaintTimeout))
+      << "before: " << Hex(CaptionBackground(caption));
+
+  // Two colours in turn, each unlike the one before: a brush kept from the first would show.
+  for (const COLORREF colour : {RGB(200, 120, 40), RGB(40, 120, 200)}) {
+    ASSERT_TRUE(colours.Set(colour));
+    EXPECT_TRUE(WaitForColour(caption, colour, kRepaintTimeout))
+        << "wanted " << Hex(colour) << ", shows " << Hex(CaptionBackground(caption));
+  }
   EXPECT_TRUE(app->IsRunning());
 }
 
