@@ -12,7 +12,7 @@ Application::Application(HINSTANCE instance) : m_instance(instance), m_hiddenOwn
 
 Application::~Application() {
   // The About box before its owner, which the members' order takes care of; the main window
-  // and the box before COM goes (the caller's part).
+  // and the box before COM goes, which the caller sees to.
   m_about.reset();
   m_main.reset();
 }

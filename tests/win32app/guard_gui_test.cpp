@@ -206,7 +206,8 @@ TEST(HandlerFault, InTheAboutBoxLeavesItOpenAndWorking) {
 constexpr Milliseconds kRepaintTimeout{10000};
 
 // The hook, set on the program's window thread for as long as the test runs. The colour it
-// sets is the desktop's (Wine keeps it for the session): the original is put back at the end.
+// sets is the desktop's (Wine keeps it until its server stops): the original is put back at the
+// end.
 class ButtonFaceSetter {
  public:
   explicit ButtonFaceSetter(HWND window) : m_window(window) {
