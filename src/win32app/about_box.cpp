@@ -9,10 +9,12 @@
 #include "layout/control_ids.h"
 #include "layout/window_model.h"
 #include "resource_ids.h"
+#include "win32app/checked_window.h"
 #include "win32app/core/dpi_scale.h"
 #include "win32app/hidden_owner.h"
 #include "win32app/system_dpi.h"
-#include "win32app/top_level_windows.h"
+#include "win32app/test_hooks.h"
+#include "win32app/theme_change.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
 #include "win32app/window_proc.h"
@@ -47,8 +49,6 @@ RECT ToRect(const PixelRect& place) {
 
 }  // namespace
 
-AboutBox* AboutBox::s_current = nullptr;
-
 const wchar_t* AboutBox::ClassName() {
   static const std::wstring name = Wide(kAboutBoxName);
   return name.c_str();
@@ -61,23 +61,22 @@ void AboutBox::RegisterClass(HINSTANCE instance) {
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kDefault);
+  // No class brush: the box paints its own background (WM_ERASEBKGND) with a brush of the
+  // colour as it is now; a class brush would outlive a change of the desktop's colours.
   windowClass.lpszClassName = ClassName();
-  RegisterClassExW(&windowClass);
+  RegisterClassChecked(windowClass);
   HiddenOwner::RegisterClass(instance);
 }
 
-void AboutBox::Show(HINSTANCE instance) {
-  if (!s_current) s_current = new AboutBox(instance);
-  ShowWindow(s_current->m_window, SW_SHOW);
-  UpdateWindow(s_current->m_window);
-  SetForegroundWindow(s_current->m_window);
-  BringWindowToTop(s_current->m_window);
+void AboutBox::Raise() {
+  ShowWindow(m_window, SW_SHOW);
+  UpdateWindow(m_window);
+  SetForegroundWindow(m_window);
+  BringWindowToTop(m_window);
 }
 
-HWND AboutBox::Current() { return s_current ? s_current->m_window : nullptr; }
-
-AboutBox::AboutBox(HINSTANCE instance) : m_instance(instance) {
+AboutBox::AboutBox(HINSTANCE instance, HWND owner, WindowHost& host)
+    : m_instance(instance), m_host(host) {
   const int dpi = SystemDpi::ForSystem();
   const PixelRect client =
       TwipsToDevicePixels(kFirstLeft, kFirstTop, kAboutClientWidth, kAboutClientHeight, dpi);
@@ -86,14 +85,30 @@ AboutBox::AboutBox(HINSTANCE instance) : m_instance(instance) {
   // place among the desktop's windows and outlives the main one. WS_EX_APPWINDOW would bring
   // the button back.
   static_assert((kExStyle & WS_EX_APPWINDOW) == 0);
-  CreateWindowExW(kExStyle, ClassName(), Wide(kAboutInitialCaption).c_str(), kStyle, frame.left,
-                  frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                  HiddenOwner::Window(instance), nullptr, instance, this);
-  Build();
+  CreateWindowChecked(kExStyle, ClassName(), Wide(kAboutInitialCaption).c_str(), kStyle, frame.left,
+                      frame.top, frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                      instance, this);
+  try {
+    Build();
+  } catch (...) {
+    // A half-built box is no box to show: it goes, and the failure goes on to the caller.
+    DestroyQuietly();
+    throw;
+  }
   Place(SystemDpi::ForWindow(m_window));
   // Loading replaces the window definition's texts before the box is first drawn.
   Form_Load();
-  TopLevelWindows::Opened();
+}
+
+AboutBox::~AboutBox() { DestroyQuietly(); }
+
+void AboutBox::DestroyQuietly() {
+  if (!m_window) return;
+  SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+  DestroyWindow(m_window);
+  m_window = nullptr;
+  if (m_icon) DestroyIcon(m_icon);
+  m_icon = nullptr;
 }
 
 void AboutBox::Build() {
@@ -110,9 +125,9 @@ void AboutBox::Build() {
     } else {
       style |= SS_NOPREFIX | SS_LEFT;
     }
-    CreateWindowExW(0, className, Wide(text).c_str(), style, 0, 0, 0, 0, m_window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row->name))), m_instance,
-                    nullptr);
+    CreateWindowChecked(0, className, Wide(text).c_str(), style, 0, 0, 0, 0, m_window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row->name))),
+                        m_instance, nullptr);
   }
 }
 
@@ -177,18 +192,17 @@ void AboutBox::Paint() {
 void AboutBox::cmdOK_Click() { DestroyWindow(m_window); }
 
 void AboutBox::cmdSysInfo_Click() {
+  // The launcher reports its own failures; should anything escape it all the same, the window
+  // procedure's guard reports that.
   Win32Platform platform(m_window);
-  // The launcher reports its own failures; nothing may escape into the message loop.
-  try {
-    StartSysInfo(platform.SysInfo());
-  } catch (...) {
-  }
+  StartSysInfo(platform.SysInfo());
 }
 
 LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
+      if (HIWORD(wParam) == BN_CLICKED) TestHooks::ThrowIfAsked(ControlName(id));
       // Esc (IDCANCEL from the dialog manager) closes the box as OK does.
       const Action action = id == IDCANCEL ? Action::kCloseBox : ActionOf(ControlName(id)).action;
       if (action == Action::kCloseBox) {
@@ -237,17 +251,28 @@ LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Place(HIWORD(wParam));
       return 0;
     }
-    case WM_DESTROY:
-      // The box's state goes with it; the next showing builds it anew.
-      s_current = nullptr;
-      if (m_icon) DestroyIcon(m_icon);
-      TopLevelWindows::Closed();
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(m_window, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client,
+               AppLook::BackgroundBrush(Background::kDefault));
+      return 1;
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      RepaintForNewColours(m_window, message, wParam, lParam);
       return 0;
     case WM_NCDESTROY: {
+      // The box's state goes with it; the application lets the object go once this message is
+      // handled, and the next showing builds the box anew.
       HWND window = m_window;
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      delete this;
-      return DefWindowProcW(window, message, wParam, lParam);
+      m_window = nullptr;
+      if (m_icon) DestroyIcon(m_icon);
+      m_icon = nullptr;
+      const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+      m_host.WindowClosed();
+      return result;
     }
   }
   return DefWindowProcW(m_window, message, wParam, lParam);

@@ -5,31 +5,41 @@
 #include <vector>
 
 #include "win32app/app_look.h"
+#include "win32app/window_host.h"
 #include "win32app/windows_headers.h"
 
 namespace tallies {
 
 // frmAbout on Windows: title, version, description and notice, the etched separator, "OK" (the
-// default and cancel button) and "&System Info...". Modeless, one at a time, owned by a hidden
-// window only: no taskbar button, and it outlives the main window.
+// default and cancel button) and "&System Info...". Modeless, owned by a hidden window only: no
+// taskbar button, and it outlives the main window. The application keeps one at a time.
 class AboutBox {
  public:
   // The window class, named after the window.
   static const wchar_t* ClassName();
 
   static void RegisterClass(HINSTANCE instance);
-  // cmdAbout_Click: builds the box (which loads it) when none is open, and brings it to the
-  // front.
-  static void Show(HINSTANCE instance);
-  // The open box's window, or none; the message loop hands it its keyboard messages.
-  static HWND Current();
+
+  // Builds the box (which loads it), not yet shown, owned by `owner`. Should Windows refuse the
+  // box or a control on it, nothing is left of it and WindowCreationFailed says which.
+  AboutBox(HINSTANCE instance, HWND owner, WindowHost& host);
+  ~AboutBox();
+  AboutBox(const AboutBox&) = delete;
+  AboutBox& operator=(const AboutBox&) = delete;
+
+  // The box's window, or none once it is closed; the message loop hands it its keyboard
+  // messages.
+  HWND Window() const { return m_window; }
+  // Shows the box and brings it to the front.
+  void Raise();
 
  private:
-  explicit AboutBox(HINSTANCE instance);
   template <typename Owner>
   friend LRESULT CALLBACK ForwardToOwner(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Build();
+  // Takes the window away without a word to it or to the host (a failed start, the end).
+  void DestroyQuietly();
   void Form_Load();
   void Place(int dpi);
   void Paint();
@@ -40,8 +50,8 @@ class AboutBox {
   // The control number of the box's default button.
   static int DefaultId();
 
-  static AboutBox* s_current;
   HINSTANCE m_instance;
+  WindowHost& m_host;
   HWND m_window = nullptr;
   std::unique_ptr<AppLook> m_look;
   HICON m_icon = nullptr;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "layout/window_model.h"
+#include "win32app/core/colour_keyed_cache.h"
 #include "win32app/core/dpi_scale.h"
 
 namespace tallies {
@@ -71,10 +72,13 @@ Rgb AppLook::BackgroundColour(Background background) {
 }
 
 HBRUSH AppLook::BackgroundBrush(Background background) {
-  static HBRUSH brushes[4] = {};
-  HBRUSH& brush = brushes[Index(background)];
-  if (!brush) brush = CreateSolidBrush(ToColorRef(BackgroundColour(background)));
-  return brush;
+  // The system's colours may change while the program runs (a new theme); each request gets a
+  // brush of the colour as it is now.
+  static ColourKeyedCache<HBRUSH, 4> brushes(
+      [](std::uint32_t colour) { return CreateSolidBrush(static_cast<COLORREF>(colour)); },
+      [](HBRUSH brush) { DeleteObject(brush); });
+  return brushes.For(static_cast<std::size_t>(Index(background)),
+                     ToColorRef(BackgroundColour(background)));
 }
 
 COLORREF AppLook::TextColour(Background background) {

@@ -28,7 +28,9 @@ class AppLook {
 
   // A background kind's colour and brush, and a text colour readable on it.
   static Rgb BackgroundColour(Background background);
-  // The brushes live as long as the program: every window and page paints with them.
+  // Every window and page paints with these brushes. Each is made anew when its colour has
+  // changed since the last request (a new desktop theme), so none is kept beyond that: ask
+  // again for every painting rather than keeping one (a window class's background brush).
   static HBRUSH BackgroundBrush(Background background);
   static COLORREF TextColour(Background background);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "layout/window_model.h"
+#include "win32app/checked_window.h"
 #include "win32app/link_label.h"
 #include "win32app/result_field.h"
 #include "win32app/win32_text.h"
@@ -62,10 +63,9 @@ void FillList(HWND list, std::string_view name, std::string_view placeholder) {
 HWND ControlFactory::Create(const ControlRow& row, int id, HWND parent, HINSTANCE instance) {
   const WindowKind kind = KindOf(row);
   const std::wstring text = Wide(InitialText(row));
-  HWND control =
-      CreateWindowExW(kind.exStyle, kind.className, text.c_str(), kind.style, 0, 0, 0, 0, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  if (!control) return nullptr;
+  HWND control = CreateWindowChecked(
+      kind.exStyle, kind.className, text.c_str(), kind.style, 0, 0, 0, 0, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (row.kind == ControlKind::kList) {
     FillList(control, row.name, row.text);
   }

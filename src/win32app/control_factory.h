@@ -10,7 +10,7 @@ namespace tallies {
 // edits (given their behaviour by ResultField), captions statics, buttons push buttons, the option
 // buttons auto radio buttons, lists editable drop-down combo boxes filled from the gauge tables,
 // pictures owner-drawn statics and the link label a static with the link's behaviour. Place and
-// font are set later, by the window's layout.
+// font are set later, by the window's layout. WindowCreationFailed should Windows refuse it.
 class ControlFactory {
  public:
   static HWND Create(const ControlRow& row, int id, HWND parent, HINSTANCE instance);

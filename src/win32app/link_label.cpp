@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "win32app/boundary_guard.h"
+
 namespace tallies {
 namespace {
 
@@ -49,6 +51,10 @@ void LinkLabel::Paint(HWND window) {
 
 LRESULT CALLBACK LinkLabel::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                  DWORD_PTR) {
+  return GuardBoundary(window, message, [&] { return Handle(window, message, wParam, lParam); });
+}
+
+LRESULT LinkLabel::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       Paint(window);

@@ -15,6 +15,7 @@ class LinkLabel {
  private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                UINT_PTR subclass, DWORD_PTR data);
+  static LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static void Paint(HWND window);
   static void Click(HWND window);
 };

@@ -5,11 +5,11 @@
 #include "layout/control_ids.h"
 #include "layout/window_model.h"
 #include "resource_ids.h"
+#include "win32app/checked_window.h"
 #include "win32app/control_factory.h"
 #include "win32app/core/dpi_scale.h"
 #include "win32app/result_field.h"
 #include "win32app/system_dpi.h"
-#include "win32app/top_level_windows.h"
 #include "win32app/win32_text.h"
 #include "win32app/window_proc.h"
 #include "window/formulas.h"
@@ -55,22 +55,29 @@ void MainWindow::RegisterClass(HINSTANCE instance) {
                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                       GetSystemMetrics(SM_CYSMICON), 0));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = AppLook::BackgroundBrush(Background::kWindowGrey);
+  // No class brush: the window paints its own background (WM_ERASEBKGND) with a brush of the
+  // colour as it is now; a class brush would outlive a change of the desktop's colours.
   windowClass.lpszClassName = ClassName();
-  RegisterClassExW(&windowClass);
+  RegisterClassChecked(windowClass);
 }
 
-MainWindow::MainWindow(HINSTANCE instance)
-    : m_instance(instance), m_decimalSeparator(UserDecimalSeparator()) {
+MainWindow::MainWindow(HINSTANCE instance, WindowHost& host)
+    : m_instance(instance), m_host(host), m_decimalSeparator(UserDecimalSeparator()) {
   const int dpi = SystemDpi::ForSystem();
   const RECT frame =
       SystemDpi::WindowRectFor(FirstClientRect(dpi), kWindowStyle, kWindowExStyle, dpi);
   const std::wstring title = Wide(MainWindowTitle());
-  CreateWindowExW(kWindowExStyle, ClassName(), title.c_str(), kWindowStyle, frame.left, frame.top,
-                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                  this);
+  CreateWindowChecked(kWindowExStyle, ClassName(), title.c_str(), kWindowStyle, frame.left,
+                      frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                      nullptr, instance, this);
   m_messages = Win32MessageBox(m_window);
-  Build();
+  try {
+    Build();
+  } catch (...) {
+    // A half-built window is no window to show: it goes, and the failure goes on to the caller.
+    DestroyQuietly();
+    throw;
+  }
   // The window may have opened on a monitor of another DPI than the primary one.
   const int windowDpi = SystemDpi::ForWindow(m_window);
   if (windowDpi != dpi) {
@@ -83,14 +90,15 @@ MainWindow::MainWindow(HINSTANCE instance)
   // The window opens in its first view, the focus on the view's tab set.
   SwitchView(Views().front());
   m_lastFocus = TabSetNamed(InitialFocus())->Window();
-  TopLevelWindows::Opened();
 }
 
-MainWindow::~MainWindow() {
-  if (m_window) {
-    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-    DestroyWindow(m_window);
-  }
+MainWindow::~MainWindow() { DestroyQuietly(); }
+
+void MainWindow::DestroyQuietly() {
+  if (!m_window) return;
+  SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+  DestroyWindow(m_window);
+  m_window = nullptr;
 }
 
 void MainWindow::Build() {

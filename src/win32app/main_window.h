@@ -17,6 +17,7 @@
 #include "win32app/focus_cycle.h"
 #include "win32app/tab_set.h"
 #include "win32app/tool_tips.h"
+#include "win32app/window_host.h"
 #include "win32app/windows_headers.h"
 
 namespace tallies {
@@ -30,12 +31,15 @@ class MainWindow : public Controls {
   static const wchar_t* ClassName();
 
   static void RegisterClass(HINSTANCE instance);
-  // Creates the window at its first position, in the hydraulic view; not yet shown.
-  explicit MainWindow(HINSTANCE instance);
+  // Creates the window at its first position, in the hydraulic view; not yet shown. Should
+  // Windows refuse the window or any control on it, nothing is left of it and
+  // WindowCreationFailed says which.
+  MainWindow(HINSTANCE instance, WindowHost& host);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
+  // The window, or none once it is closed.
   HWND Window() const { return m_window; }
   const FocusCycle& Focus() const { return m_focus; }
 
@@ -75,11 +79,15 @@ class MainWindow : public Controls {
   // A Calc button's click or a list's choice: runs the calculator of the control `source`.
   void Run(const Calculator& calculator, const Item& source);
 
+  // Takes the window away without a word to it or to the host (a failed start, the end).
+  void DestroyQuietly();
+
   bool OnCommand(int id, int code);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnColour(HDC dc, HWND control);
 
   HINSTANCE m_instance;
+  WindowHost& m_host;
   HWND m_window = nullptr;
   std::unique_ptr<AppLook> m_look;
   std::unique_ptr<ToolTips> m_tips;

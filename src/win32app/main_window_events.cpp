@@ -2,10 +2,10 @@
 // the DPI of the monitor.
 
 #include "about/web_link.h"
-#include "win32app/about_box.h"
 #include "win32app/main_window.h"
 #include "win32app/system_dpi.h"
-#include "win32app/top_level_windows.h"
+#include "win32app/test_hooks.h"
+#include "win32app/theme_change.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
 #include "window/formulas.h"
@@ -63,16 +63,32 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       ApplyLook(HIWORD(wParam));
       return 0;
     }
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(m_window, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client,
+               AppLook::BackgroundBrush(Background::kWindowGrey));
+      return 1;
+    }
+    case WM_SETTINGCHANGE:
+      // New metrics bring a new message font: the controls take it at the same DPI.
+      if (wParam == SPI_SETNONCLIENTMETRICS && m_look) ApplyLook(m_look->Dpi());
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+      RepaintForNewColours(m_window, message, wParam, lParam);
+      return 0;
     case WM_DESTROY:
       // The annotations are taken back while the controls still exist.
       m_accessible.ClearAll();
-      TopLevelWindows::Closed();
       return 0;
     case WM_NCDESTROY: {
       HWND window = m_window;
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       m_window = nullptr;
-      return DefWindowProcW(window, message, wParam, lParam);
+      const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+      // The application may end once the last of its windows has gone.
+      m_host.WindowClosed();
+      return result;
     }
   }
   return DefWindowProcW(m_window, message, wParam, lParam);
@@ -97,6 +113,7 @@ bool MainWindow::OnCommand(int id, int code) {
     SendMessageW(item->window, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(entry.data()));
     SetWindowTextW(item->window, entry.c_str());
   }
+  TestHooks::ThrowIfAsked(row.name);
   const ControlAction action = ActionOf(row.name);
   switch (action.action) {
     case Action::kCalculate:
@@ -106,7 +123,7 @@ bool MainWindow::OnCommand(int id, int code) {
       SwitchView(*action.view);
       return true;
     case Action::kShowAbout:
-      AboutBox::Show(m_instance);
+      m_host.ShowAbout();
       return true;
     case Action::kOpenSite:
       OpenSite();
@@ -172,12 +189,10 @@ void MainWindow::Run(const Calculator& calculator, const Item& source) {
 }
 
 void MainWindow::OpenSite() {
+  // The handler reports its own failures; should anything escape it all the same, the window
+  // procedure's guard reports that.
   Win32Platform platform(m_window);
-  // The handler reports its own failures; nothing may escape into the message loop.
-  try {
-    Label3_Click(platform.WebLink());
-  } catch (...) {
-  }
+  Label3_Click(platform.WebLink());
 }
 
 }  // namespace tallies

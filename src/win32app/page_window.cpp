@@ -1,11 +1,13 @@
 #include "win32app/page_window.h"
 
 #include "win32app/app_look.h"
+#include "win32app/boundary_guard.h"
+#include "win32app/checked_window.h"
 
 namespace tallies {
 namespace {
 
-LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandlePage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND: {
       RECT client;
@@ -26,6 +28,10 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
   return DefWindowProcW(page, message, wParam, lParam);
 }
 
+LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardBoundary(page, message, [&] { return HandlePage(page, message, wParam, lParam); });
+}
+
 }  // namespace
 
 void RegisterPageClass(HINSTANCE instance) {
@@ -35,12 +41,13 @@ void RegisterPageClass(HINSTANCE instance) {
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kPageClassName;
-  RegisterClassExW(&windowClass);
+  RegisterClassChecked(windowClass);
 }
 
 HWND CreatePage(HWND tabSet, Background background, HINSTANCE instance) {
-  HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClassName, L"", WS_CHILD | WS_CLIPSIBLINGS,
-                              0, 0, 0, 0, tabSet, nullptr, instance, nullptr);
+  HWND page =
+      CreateWindowChecked(WS_EX_CONTROLPARENT, kPageClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0,
+                          0, 0, 0, tabSet, nullptr, instance, nullptr);
   SetWindowLongPtrW(page, GWLP_USERDATA, static_cast<LONG_PTR>(background));
   return page;
 }

@@ -12,7 +12,8 @@ inline constexpr wchar_t kPageClassName[] = L"TalliesPage";
 
 void RegisterPageClass(HINSTANCE instance);
 
-// A page of the given background, hidden until its tab is shown.
+// A page of the given background, hidden until its tab is shown (WindowCreationFailed should
+// Windows refuse it).
 HWND CreatePage(HWND tabSet, Background background, HINSTANCE instance);
 
 }  // namespace tallies

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "layout/window_model.h"
+#include "win32app/boundary_guard.h"
 #include "win32app/win32_text.h"
 
 namespace tallies {
@@ -148,6 +149,12 @@ void ResultField::CopyWhole(HWND window, const std::wstring& text) {
 
 LRESULT CALLBACK ResultField::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR data) {
+  return GuardBoundary(window, message,
+                       [&] { return Handle(window, message, wParam, lParam, data); });
+}
+
+LRESULT ResultField::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                            DWORD_PTR data) {
   State& state = *reinterpret_cast<State*>(data);
   switch (message) {
     case WM_SETTEXT: {

@@ -40,6 +40,7 @@ class ResultField {
   static State* StateOf(HWND field);
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                UINT_PTR subclass, DWORD_PTR data);
+  static LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
   static void Fit(HWND window, State& state);
   static void PaintFrame(HWND window);
   static void CopyWhole(HWND window, const std::wstring& text);

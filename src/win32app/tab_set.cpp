@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "win32app/checked_window.h"
 #include "win32app/page_window.h"
 #include "win32app/win32_text.h"
 
@@ -37,7 +38,7 @@ TabSet::TabSet(const TabSetLayout& layout, int controlId, HWND parent, HINSTANCE
   // The strip and pages are children of the tab control, which leaves their area to them. The
   // rows are filled in turn with tabs of one width (ragged right), not balanced, so the first
   // rows hold the designed number of tabs.
-  m_window = CreateWindowExW(
+  m_window = CreateWindowChecked(
       WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_MULTILINE |
           TCS_FIXEDWIDTH | TCS_RAGGEDRIGHT | TCS_OWNERDRAWFIXED | TCS_FOCUSONBUTTONDOWN,

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "win32app/checked_window.h"
+
 namespace tallies {
 namespace {
 
@@ -29,9 +31,10 @@ TTTOOLINFOW ToolOf(HWND tool) {
 
 ToolTips::ToolTips(HWND owner, HINSTANCE instance) {
   // No prefix: a formula's "&" is a character like any other.
-  m_window = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
+  m_window =
+      CreateWindowChecked(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
 }
 
 void ToolTips::Add(HWND control, std::wstring_view text) {

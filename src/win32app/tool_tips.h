@@ -12,7 +12,8 @@ namespace tallies {
 // covers most of the list: it shows the list's text too.
 class ToolTips {
  public:
-  // The tooltip control, owned by `owner` and destroyed with it.
+  // The tooltip control, owned by `owner` and destroyed with it (WindowCreationFailed should
+  // Windows refuse it).
   ToolTips(HWND owner, HINSTANCE instance);
   ToolTips(const ToolTips&) = delete;
   ToolTips& operator=(const ToolTips&) = delete;

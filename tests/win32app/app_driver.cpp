@@ -155,6 +155,10 @@ AppDriver::AppDriver(HANDLE process, DWORD processId, HWND main)
     : m_main(main), m_process(process), m_processId(processId) {}
 
 std::unique_ptr<AppDriver> AppDriver::Start(std::string& error) {
+  return Start(error, StartOptions{});
+}
+
+std::unique_ptr<AppDriver> AppDriver::Start(std::string& error, const StartOptions& options) {
   std::wstring path = ProgramPath();
   if (path.empty()) {
     error = "no program to start: set TALLIES_EXE";
@@ -164,14 +168,37 @@ std::unique_ptr<AppDriver> AppDriver::Start(std::string& error) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info)) {
-    error =
-        "CreateProcess failed for " + Narrow(path) + ", error " + std::to_string(GetLastError());
+  // The program's standard error goes into a pipe the driver reads; its input and output go
+  // nowhere.
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readError = nullptr, writeError = nullptr;
+  if (!CreatePipe(&readError, &writeError, &inherit, 1 << 16)) {
+    error = "CreatePipe failed, error " + std::to_string(GetLastError());
+    return nullptr;
+  }
+  SetHandleInformation(readError, HANDLE_FLAG_INHERIT, 0);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdError = writeError;
+  // The environment is inherited: the hooks are set in the driver's for the moment of the start.
+  for (const auto& [name, value] : options.environment) {
+    SetEnvironmentVariableW(name.c_str(), value.c_str());
+  }
+  const BOOL started = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                      nullptr, nullptr, &startup, &info);
+  const DWORD startError = GetLastError();
+  for (const auto& [name, value] : options.environment) {
+    SetEnvironmentVariableW(name.c_str(), nullptr);
+  }
+  CloseHandle(writeError);
+  if (!started) {
+    CloseHandle(readError);
+    error = "CreateProcess failed for " + Narrow(path) + ", error " + std::to_string(startError);
     return nullptr;
   }
   CloseHandle(info.hThread);
   std::unique_ptr<AppDriver> driver(new AppDriver(info.hProcess, info.dwProcessId, nullptr));
+  driver->m_standardError = readError;
+  if (!options.waitForMainWindow) return driver;
   const auto deadline = Clock::now() + kStartTimeout;
   while (Clock::now() < deadline && driver->IsRunning()) {
     for (HWND window : driver->TopLevelWindows(L"frmMain")) {
@@ -196,6 +223,27 @@ AppDriver::~AppDriver() {
   }
   WaitForSingleObject(m_process, 5000);
   CloseHandle(m_process);
+  if (m_standardError) CloseHandle(m_standardError);
+}
+
+std::optional<DWORD> AppDriver::ExitCode() const {
+  DWORD code = 0;
+  if (IsRunning() || !GetExitCodeProcess(m_process, &code)) return std::nullopt;
+  return code;
+}
+
+std::string AppDriver::StandardError() {
+  // Only what is there: the pipe is never read while empty, so this never waits.
+  DWORD available = 0;
+  while (m_standardError &&
+         PeekNamedPipe(m_standardError, nullptr, 0, nullptr, &available, nullptr) &&
+         available > 0) {
+    std::string chunk(available, '\0');
+    DWORD read = 0;
+    if (!ReadFile(m_standardError, chunk.data(), available, &read, nullptr) || read == 0) break;
+    m_errorText.append(chunk, 0, read);
+  }
+  return m_errorText;
 }
 
 bool AppDriver::IsRunning() const { return WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tallies::gui {
@@ -20,9 +21,18 @@ using Milliseconds = std::chrono::milliseconds;
 // fails a test instead of stopping the run.
 class AppDriver {
  public:
+  // How to start the program beyond the usual.
+  struct StartOptions {
+    // Environment variables set for the program alone (its test hooks).
+    std::vector<std::pair<std::wstring, std::wstring>> environment;
+    // Whether Start waits for the main window; without it the driver is returned at once.
+    bool waitForMainWindow = true;
+  };
+
   // Starts the program and waits for its main window. Returns nullptr, with the reason in
   // `error`, when it cannot be started or shows no main window in time.
   static std::unique_ptr<AppDriver> Start(std::string& error);
+  static std::unique_ptr<AppDriver> Start(std::string& error, const StartOptions& options);
   ~AppDriver();
   AppDriver(const AppDriver&) = delete;
   AppDriver& operator=(const AppDriver&) = delete;
@@ -32,6 +42,10 @@ class AppDriver {
   bool IsRunning() const;
   // Waits for the process to end; true when it did.
   bool WaitForExit(Milliseconds timeout) const;
+  // The program's exit code once it has ended.
+  std::optional<DWORD> ExitCode() const;
+  // What the program has written to its standard error so far (a pipe of the driver's).
+  std::string StandardError();
 
   // Top-level windows of the program of this window class (and, when given, this title).
   std::vector<HWND> TopLevelWindows(const wchar_t* className, const wchar_t* title = nullptr) const;
@@ -112,6 +126,8 @@ class AppDriver {
   HWND m_main;
   HANDLE m_process;
   DWORD m_processId;
+  HANDLE m_standardError = nullptr;  // the pipe's reading end
+  std::string m_errorText;
   std::map<int, HWND> m_found;
 };
 
