@@ -3,12 +3,9 @@
 #include <cstdio>
 #include <exception>
 
-namespace tallies {
+#include "controls/fault_texts.h"
 
-std::string UnexpectedFaultText(std::string_view what) {
-  return "The action stopped: " + std::string(what) +
-         ".\nThe window keeps its values; you can go on working.";
-}
+namespace tallies {
 
 bool Guarded(const std::function<void()>& body,
              const std::function<void(const std::string&)>& report) noexcept {
@@ -25,7 +22,7 @@ bool Guarded(const std::function<void()>& body,
     report(UnexpectedFaultText(what));
   } catch (...) {
     // The report itself failed (no memory, no window): standard error is all that is left.
-    std::fprintf(stderr, "Tallies: %s\n", what.c_str());
+    std::fprintf(stderr, "%s\n", AsLogLine(what).c_str());
   }
   return false;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "layout/result_presentation.h"
 #include "layout/window_model.h"
 #include "win32app/core/colour_keyed_cache.h"
 #include "win32app/core/dpi_scale.h"
@@ -9,15 +10,11 @@
 namespace tallies {
 namespace {
 
-// Every control's face: the system's message font at the design's 8 points.
-constexpr int kControlPoints = 8;
-// The steps by which a result too wide for its label is drawn smaller.
-constexpr double kResultPointStep = 0.5;
-
 Rgb FromColorRef(COLORREF colour) {
   return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
+// Every control's face: the system's message font at the design's size (kControlPoints).
 LOGFONTW MessageFont(int dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
@@ -27,7 +24,7 @@ LOGFONTW MessageFont(int dpi) {
   } else {
     lstrcpynW(font.lfFaceName, L"MS Shell Dlg 2", LF_FACESIZE);
   }
-  font.lfHeight = FontHeightForDpi(kControlPoints, dpi);
+  font.lfHeight = FontHeightForDpi(static_cast<int>(kControlPoints), dpi);
   font.lfWidth = 0;
   font.lfWeight = FW_NORMAL;
   font.lfItalic = FALSE;

@@ -5,7 +5,7 @@
 #include "config/app_config.h"
 #include "platform/failure_info.h"
 #include "win32app/checked_window.h"
-#include "win32app/core/fault_texts.h"
+#include "controls/fault_texts.h"
 #include "win32app/win32_text.h"
 
 namespace tallies {

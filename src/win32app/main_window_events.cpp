@@ -184,7 +184,7 @@ void MainWindow::SwitchView(const ViewLayout& view) {
 void MainWindow::Run(const Calculator& calculator, const Item& source) {
   const std::string said = RunAndDescribe(calculator, *this, m_messages);
   if (said.empty()) return;
-  m_accessible.SetDescription(source.window, Wide(said + ". " + FormulaOf(source.row->name)));
+  m_accessible.SetDescription(source.window, Wide(DescriptionAfterCalc(said, source.row->name)));
   NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, source.window, OBJID_CLIENT, CHILDID_SELF);
 }
 

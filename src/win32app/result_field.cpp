@@ -1,8 +1,11 @@
 #include "win32app/result_field.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
+#include "layout/result_presentation.h"
 #include "layout/window_model.h"
 #include "win32app/boundary_guard.h"
 #include "win32app/win32_text.h"
@@ -77,27 +80,26 @@ void ResultField::Fit(HWND window, State& state) {
   const int room = client.right - client.left - CaretWidth();
   HDC dc = GetDC(window);
   HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
-  auto fits = [dc, room](HFONT font, const std::wstring& text) {
-    SelectObject(dc, font);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    return extent.cx <= room;
+  // The faces stand at kResultPointStep apart from the designed size down (AppLook).
+  auto face = [&state](double points) {
+    const auto step =
+        static_cast<std::size_t>(std::lround((kControlPoints - points) / kResultPointStep));
+    return state.fonts[std::min(step, state.fonts.size() - 1)];
   };
-  HFONT font = state.fonts.front();
-  std::wstring shown = state.result;
+  FittedResult fitted{kControlPoints, Narrow(state.result)};
   // A control not placed yet has no room to measure against: it is fitted when it is.
   if (room > 0) {
-    for (HFONT each : state.fonts) {
-      font = each;
-      if (fits(font, shown)) break;
-    }
-    if (!fits(font, shown)) {
-      for (const std::string& form : ShortenedForms(Narrow(state.result), state.decimalSeparator)) {
-        shown = Wide(form);
-        if (fits(font, shown)) break;
-      }
-    }
+    fitted = FitResult(
+        fitted.shown, state.decimalSeparator, room, [&](std::string_view text, double points) {
+          const std::wstring wide = Wide(text);
+          SelectObject(dc, face(points));
+          SIZE extent{};
+          GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+          return static_cast<double>(extent.cx);
+        });
   }
+  HFONT font = face(fitted.points);
+  std::wstring shown = Wide(fitted.shown);
   SelectObject(dc, previous);
   ReleaseDC(window, dc);
 
@@ -175,12 +177,11 @@ LRESULT ResultField::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       DWORD start = 0, end = 0;
       DefSubclassProc(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                       reinterpret_cast<LPARAM>(&end));
-      // A shortened result is copied whole: what shows is not all of it.
-      if (start == end || state.shown != state.result) {
-        CopyWhole(window, state.result);
-        return 0;
-      }
-      break;
+      const std::wstring selection =
+          start < end && end <= state.shown.size() ? state.shown.substr(start, end - start) : L"";
+      CopyWhole(window,
+                Wide(CopiedText(Narrow(state.result), Narrow(state.shown), Narrow(selection))));
+      return 0;
     }
     case WM_NCCALCSIZE: {
       const LRESULT result = DefSubclassProc(window, message, wParam, lParam);

@@ -17,7 +17,7 @@
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
 #include "wide_text.h"
-#include "win32app/core/fault_texts.h"
+#include "controls/fault_texts.h"
 
 namespace tallies::gui {
 namespace {

@@ -5,11 +5,12 @@
 
 namespace tallies {
 
-// What the window layer tells the user when something other than an arithmetic fault stops it
+// What a front-end tells the user when something other than an arithmetic fault stops it
 // (those have their own report, FaultReportText). Both are written to standard error as one
 // line each and shown in the program's message box where a window can show one.
 
-// An exception that reached a window procedure: the action stopped, the window stays.
+// An exception that reached a window procedure, a toolkit's slot or a WebAssembly export: the
+// action stopped, the window stays.
 // `description` is the failure's own text, as DescribeCurrentFailure gives it.
 std::string UnexpectedFaultText(std::string_view description);
 

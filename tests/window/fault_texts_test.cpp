@@ -1,4 +1,4 @@
-#include "win32app/core/fault_texts.h"
+#include "controls/fault_texts.h"
 
 #include <gtest/gtest.h>
 
