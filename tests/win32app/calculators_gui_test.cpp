@@ -28,7 +28,9 @@ TEST_P(CatalogueExamples, ShowTheirDigits) {
   for (const Example& example : calculator.examples) {
     OpenPage(*page);
     for (const auto& [field, text] : example.given) {
-      if (field != calculator.control) ASSERT_TRUE(app().SetText(field, text)) << field;
+      if (field != calculator.control) {
+        ASSERT_TRUE(app().SetText(field, text)) << field;
+      }
     }
     if (calculator.kind == CalculatorKind::kLookup) {
       ASSERT_TRUE(app().ChooseListEntry(calculator.control, example.given.front().second));
