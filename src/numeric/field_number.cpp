@@ -98,10 +98,11 @@ std::string OctalToHex(const std::string& octal) {
 
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
-double ParseRadixNumber(Scanner& scan, bool hex) {
+double ParseRadixNumber(Scanner& scan, bool hex, bool& anyDigit) {
   std::string digits;
   for (char c = scan.Peek(); hex ? IsHexDigit(c) : (c >= '0' && c <= '7'); c = scan.Peek()) {
     if (!(digits.empty() && c == '0')) digits.push_back(c);  // leading zeros add nothing
+    anyDigit = true;
     scan.Take();
   }
   if (digits.empty()) return 0.0;
@@ -141,8 +142,10 @@ bool IsHugeDecimal(const std::string& clean) {
 
 }  // namespace
 
-double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator) {
+LeadingNumber ParseLeadingNumber(std::string_view text, std::string_view regionalSeparator) {
   Scanner scan(text, UsableSeparator(regionalSeparator));
+  const auto found = [&scan](double value) { return LeadingNumber{value, scan.Position(), true}; };
+  const auto none = [&scan] { return LeadingNumber{0.0, scan.Position(), false}; };
 
   if (scan.Peek() == '&') {
     std::size_t start = scan.Position();
@@ -150,10 +153,12 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
     char prefix = scan.Peek();
     if (prefix == 'H' || prefix == 'h' || prefix == 'O' || prefix == 'o') {
       scan.Take();
-      return ParseRadixNumber(scan, prefix == 'H' || prefix == 'h');
+      bool anyDigit = false;
+      const double value = ParseRadixNumber(scan, prefix == 'H' || prefix == 'h', anyDigit);
+      return anyDigit ? found(value) : none();
     }
     scan.Rewind(start);
-    return 0.0;
+    return none();
   }
 
   std::string clean;
@@ -176,7 +181,7 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
       break;
     }
   }
-  if (!anyDigit) return 0.0;
+  if (!anyDigit) return none();
 
   // An exponent counts only when at least one digit follows E and its sign.
   if (scan.Peek() == 'e' || scan.Peek() == 'E') {
@@ -205,9 +210,13 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
   auto [ptr, ec] = FromChars(first, first + clean.size(), value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     if (IsHugeDecimal(clean)) throw ArithmeticFault(FaultKind::kOverflow);
-    return clean[0] == '-' ? -0.0 : 0.0;
+    return found(clean[0] == '-' ? -0.0 : 0.0);
   }
-  return value;
+  return found(value);
+}
+
+double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator) {
+  return ParseLeadingNumber(text, regionalSeparator).value;
 }
 
 }  // namespace tallies
