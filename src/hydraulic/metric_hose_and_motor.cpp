@@ -27,10 +27,12 @@ float ForceAtAngleKilonewtons(double kilonewtons, double angleDegrees) {
 }
 
 float GearPumpLitresPerMinute(double d, double l, double w, double rpm) {
-  const double gallonsOfCubicMillimetres =
+  // The design's gallons per revolution, 47 × P / 1800, worked on a housing product in mm³;
+  // 231 in³ per gallon over 1 000 000 mm³ per litre turns it into litres exactly.
+  const double designedFigure =
       GearHousingProduct(d, l, w, kGearFlowWidthFactor) / kGearFlowDivisor;
   const double litresPerRevolution =
-      gallonsOfCubicMillimetres * kCubicInchesPerGallon / kCubicMillimetresPerLitre;
+      designedFigure * kCubicInchesPerGallon / kCubicMillimetresPerLitre;
   return NarrowToSingle(rpm * litresPerRevolution);
 }
 
