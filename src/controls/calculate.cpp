@@ -1,23 +1,29 @@
 #include "controls/calculate.h"
 
+#include <variant>
+
 #include "controls/field_access.h"
+#include "controls/unit_mismatch.h"
+#include "numeric/arithmetic_fault.h"
 #include "numeric/field_number.h"
 #include "numeric/number_format.h"
+#include "numeric/typed_units.h"
 
 namespace tallies {
 namespace {
 
 class Run {
  public:
-  Run(const Calculator& calculator, Controls& form) : m_form(form) {
+  Run(const Calculator& calculator, Controls& form, TypedUnits typedUnits)
+      : m_form(form), m_typedUnits(typedUnits) {
     m_done.calculator = &calculator;
   }
 
   double Read(const Port& port) {
     std::string text = m_form.Text(port.control);
-    const double value = port.precision == Precision::kSingle
-                             ? double{NarrowToSingle(ParseFieldNumber(text, Separator()))}
-                             : ParseFieldNumber(text, Separator());
+    const double read = ReadNumber(port, text);
+    const double value =
+        port.precision == Precision::kSingle ? double{NarrowToSingle(read)} : CheckPoint(read);
     m_done.readings.push_back({port.control, std::move(text), value});
     return value;
   }
@@ -49,12 +55,25 @@ class Run {
   Calculation Done() { return std::move(m_done); }
 
  private:
+  // The number a field's text stands for in the field's unit, before the port's narrowing.
+  double ReadNumber(const Port& port, const std::string& text) {
+    if (m_typedUnits == TypedUnits::kIgnored || !port.readsTypedUnit) {
+      return ParseFieldNumber(text, Separator());
+    }
+    const UnitReading reading = ReadFieldWithUnit(text, Separator(), port.quantity, port.unit);
+    if (const auto* wrong = std::get_if<WrongQuantity>(&reading)) {
+      throw UnitMismatch(port.control, text, wrong->typed->quantity, port.quantity, port.unit);
+    }
+    return std::get<UnitValue>(reading).value;
+  }
+
   const std::string& Separator() {
     if (!m_separator) m_separator = m_form.DecimalSeparator();
     return *m_separator;
   }
 
   Controls& m_form;
+  TypedUnits m_typedUnits;
   std::optional<std::string> m_separator;
   Calculation m_done;
 };
@@ -94,8 +113,8 @@ void RunLookup(const Calculator& calculator, Run& run) {
 
 }  // namespace
 
-Calculation Calculate(const Calculator& calculator, Controls& form) {
-  Run run(calculator, form);
+Calculation Calculate(const Calculator& calculator, Controls& form, TypedUnits typedUnits) {
+  Run run(calculator, form, typedUnits);
   switch (calculator.kind) {
     case CalculatorKind::kFormula:
       RunFormula(calculator, run);

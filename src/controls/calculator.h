@@ -11,6 +11,7 @@
 
 #include "numeric/arithmetic_fault.h"
 #include "numeric/quantity.h"
+#include "numeric/unit_system.h"
 
 namespace tallies {
 
@@ -26,6 +27,9 @@ struct Port {
   Quantity quantity = Quantity::kNone;
   std::string_view unit = {};
   Precision precision = Precision::kSingle;
+  // Whether a unit typed after the number is read (see ReadFieldWithUnit): "210 bar" in a
+  // psi field is converted to psi, a unit of another quantity is refused.
+  bool readsTypedUnit = false;
 };
 
 // The values of a calculator's inputs, in their read order, as the function sees them.
@@ -75,6 +79,8 @@ struct Calculator {
   std::string_view control = {};  // the Calc button, or the list whose choice runs it
   std::string name = {};          // for people: "Pump horsepower"
   CalculatorKind kind = CalculatorKind::kFormula;
+  // The units its ports are declared in, and so the captions that name them.
+  UnitSystem units = UnitSystem::kUS;
   // kFormula and kLookup: the inputs in read order (the list for kLookup). kFillEmpty:
   // the fields, in the order they are tested for being empty.
   std::vector<Port> inputs = {};

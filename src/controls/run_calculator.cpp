@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "controls/unit_mismatch.h"
+#include "layout/metric_captions.h"
 #include "platform/message_box.h"
 
 namespace tallies {
@@ -14,9 +16,11 @@ std::string FaultReportText(FaultKind kind) {
 std::optional<Calculation> RunCalculator(const Calculator& calculator, Controls& form,
                                          MessageBox& messages) {
   try {
-    return Calculate(calculator, form);
+    return Calculate(calculator, form, TypedUnits::kRead);
   } catch (const ArithmeticFault& fault) {
     messages.Show(FaultReportText(fault.kind()));
+  } catch (const UnitMismatch& mismatch) {
+    messages.Show(UnitMismatchText(mismatch, CaptionTextOf(mismatch.control(), calculator.units)));
   } catch (const std::exception& error) {
     // No calculator throws anything else; should one, the window stays open.
     messages.Show(std::string("The calculation stopped: ") + error.what());

@@ -14,8 +14,10 @@ class MessageBox;
 // check the values and click Calc again.
 std::string FaultReportText(FaultKind kind);
 
-// Runs one calculator over a window's controls. An arithmetic fault ends it and is reported
-// through `messages`; whatever it wrote before the fault stays, and no exception leaves here,
+// Runs one calculator over a window's controls, reading the units typed into its fields. An
+// arithmetic fault ends it and is reported through `messages`; whatever it wrote before the
+// fault stays. A unit of another quantity in a field is reported too, naming the field by its
+// caption, and nothing is computed or written. No exception leaves here,
 // so none can reach a toolkit's event loop. Every front-end runs its calculators through this
 // one function. What the calculation did when it ran to its end, none when it faulted.
 std::optional<Calculation> RunCalculator(const Calculator& calculator, Controls& form,

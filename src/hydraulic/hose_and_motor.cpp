@@ -1,26 +1,13 @@
 #include "hydraulic/hose_and_motor.h"
 
 #include "hydraulic/circle_area.h"
+#include "hydraulic/gear_housing.h"
 #include "hydraulic/hydraulic_constants.h"
 #include "numeric/arithmetic_fault.h"
 #include "numeric/circular.h"
 #include "numeric/single.h"
 
 namespace tallies {
-namespace {
-
-// The housing product of both gear pump results, step by step in this order:
-// the overlap of the two chambers (d + d) - l, times the weighted gear width,
-// times half the distance between the gear centres (l - d) / 2.
-double GearHousingProduct(double d, double l, double w, double widthFactor) {
-  const double overlap = (d + d) - l;
-  const double weightedWidth = w * widthFactor;
-  const double partial = overlap * weightedWidth;
-  const double halfCentres = (l - d) / 2;
-  return partial * halfCentres;
-}
-
-}  // namespace
 
 float OilVelocity(double insideDiameter, double gpm) {
   const double area = CircleArea(insideDiameter);

@@ -140,11 +140,12 @@ bool IsHexDigit(char32_t c) {
   return IsAsciiDigit(c) || (c >= U'a' && c <= U'f') || (c >= U'A' && c <= U'F');
 }
 
-double ParseRadixNumber(Scanner& scan, bool hex) {
+double ParseRadixNumber(Scanner& scan, bool hex, bool& anyDigit) {
   std::string digits;
   for (char32_t c = scan.Peek(); hex ? IsHexDigit(c) : (c >= U'0' && c <= U'7'); c = scan.Peek()) {
     // Leading zeros add nothing.
     if (!(digits.empty() && c == U'0')) digits.push_back(static_cast<char>(c));
+    anyDigit = true;
     scan.Take();
   }
   if (digits.empty()) return 0.0;
@@ -184,9 +185,12 @@ bool IsHugeDecimal(const std::string& clean) {
 
 }  // namespace
 
-double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator) {
+LeadingNumber ParseLeadingNumber(std::string_view text, std::string_view regionalSeparator) {
+  // The scanner keeps a view of the separator: it lives as long as the scan.
   const std::string separator = UsableSeparator(regionalSeparator);
   Scanner scan(text, separator);
+  const auto found = [&scan](double value) { return LeadingNumber{value, scan.Position(), true}; };
+  const auto none = [&scan] { return LeadingNumber{0.0, scan.Position(), false}; };
 
   if (scan.Peek() == U'&') {
     std::size_t start = scan.Position();
@@ -194,10 +198,12 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
     char32_t prefix = scan.Peek();
     if (prefix == U'H' || prefix == U'h' || prefix == U'O' || prefix == U'o') {
       scan.Take();
-      return ParseRadixNumber(scan, prefix == U'H' || prefix == U'h');
+      bool anyDigit = false;
+      const double value = ParseRadixNumber(scan, prefix == U'H' || prefix == U'h', anyDigit);
+      return anyDigit ? found(value) : none();
     }
     scan.Rewind(start);
-    return 0.0;
+    return none();
   }
 
   std::string clean;
@@ -221,7 +227,7 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
       break;
     }
   }
-  if (!anyDigit) return 0.0;
+  if (!anyDigit) return none();
 
   // An exponent counts only when at least one digit follows E and its sign.
   if (scan.Peek() == U'e' || scan.Peek() == U'E') {
@@ -250,9 +256,13 @@ double ParseFieldNumber(std::string_view text, std::string_view regionalSeparato
   auto [ptr, ec] = FromChars(first, first + clean.size(), value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     if (IsHugeDecimal(clean)) throw ArithmeticFault(FaultKind::kOverflow);
-    return clean[0] == '-' ? -0.0 : 0.0;
+    return found(clean[0] == '-' ? -0.0 : 0.0);
   }
-  return value;
+  return found(value);
+}
+
+double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator) {
+  return ParseLeadingNumber(text, regionalSeparator).value;
 }
 
 }  // namespace tallies

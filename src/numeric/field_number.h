@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace tallies {
@@ -33,6 +34,18 @@ namespace tallies {
 // 256 digits) is an overflow ArithmeticFault; one too small for it reads as a
 // subnormal value or 0.
 double ParseFieldNumber(std::string_view text, std::string_view regionalSeparator = ".");
+
+// The leading number of a field's text, read by the same rule as ParseFieldNumber, and where
+// the reading stopped: `end` is the offset of the first character that could not continue the
+// number (blanks before it are passed over), so the text from there on is what follows the
+// number, such as a unit. `found` is false when the text holds no number at all (the value is
+// then 0, as ParseFieldNumber reads it).
+struct LeadingNumber {
+  double value = 0.0;
+  std::size_t end = 0;
+  bool found = false;
+};
+LeadingNumber ParseLeadingNumber(std::string_view text, std::string_view regionalSeparator = ".");
 
 // True only for text with no characters at all: a blank or a 0 is not empty.
 constexpr bool IsFieldEmpty(std::string_view text) { return text.empty(); }

@@ -2,6 +2,9 @@
 // gauge lists.
 
 #include <array>
+#include <map>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "conversions/temperatures.h"
@@ -10,6 +13,7 @@
 #include "layout/window_model.h"
 #include "numeric/number_format.h"
 #include "window/calculator_catalogue.h"
+#include "window/gauge_millimetres.h"
 
 namespace tallies {
 namespace {
@@ -118,6 +122,30 @@ Calculator GaugeList(std::string_view list, std::string_view name, std::string_v
   return calculator;
 }
 
+// The same list in metric units: the thickness in millimetres, converted once from each
+// stored inch text (see GaugeMillimetres) and kept with the catalogue, whose life is the
+// program's.
+Calculator MetricGaugeList(Calculator calculator, std::span<const GaugeRow> table,
+                           std::string formula, Example example) {
+  calculator.units = UnitSystem::kMetric;
+  calculator.outputs.front().port.unit = "mm";
+  auto millimetres = std::make_shared<std::map<std::string_view, std::string>>();
+  for (const GaugeRow& row : table) {
+    if (millimetres->count(row.gauge) != 0) continue;  // the first row of a gauge is shown
+    if (std::optional<std::string> mm = GaugeMillimetres(row.thickness)) {
+      millimetres->emplace(row.gauge, std::move(*mm));
+    }
+  }
+  calculator.lookup = [millimetres](std::string_view gauge) -> std::optional<std::string_view> {
+    const auto found = millimetres->find(gauge);
+    if (found == millimetres->end()) return std::nullopt;
+    return std::string_view(found->second);
+  };
+  calculator.formula = std::move(formula);
+  calculator.examples = {std::move(example)};
+  return calculator;
+}
+
 }  // namespace
 
 std::span<const UnitPairPlace> UnitPairPlaces() {
@@ -133,7 +161,8 @@ std::span<const UnitPairPlace> UnitPairPlaces() {
   return places;
 }
 
-void AddGeneralCalculators(std::vector<Calculator>& catalogue) {
+void AddGeneralCalculators(std::vector<Calculator>& catalogue, UnitSystem system) {
+  const std::size_t first = catalogue.size();
   const std::span<const UnitPair> pairs = UnitPairTable();
   for (std::size_t i = 0; i < pairs.size() && i < PairControlsTable().size(); ++i) {
     catalogue.push_back(UnitPairCalculator(PairControlsTable()[i], pairs[i]));
@@ -169,14 +198,34 @@ void AddGeneralCalculators(std::vector<Calculator>& catalogue) {
       "Command33", "Kelvin to Celsius", "txtKelvin2", "K", "lblCelsius2", "°C", &CelsiusFromKelvin,
       "Celsius = Kelvin − " + k, {{{"txtKelvin2", "0"}}, {{"lblCelsius2", "-273"}}}));
 
-  catalogue.push_back(GaugeList(
+  Calculator sheet = GaugeList(
       "Combo1", "Sheet-metal gauge", "lblSteelGauge", SheetMetalGaugeTable(),
       "Thickness (in.) of the chosen sheet-metal gauge, Manufacturers' Standard Gauge for sheet "
       "steel",
-      {{{"Combo1", "38"}}, {{"lblSteelGauge", "0.0060"}}}));
-  catalogue.push_back(GaugeList("Combo2", "Wire gauge", "lblWireGauge", WireGaugeTable(),
-                                "Diameter (in.) of the chosen wire gauge, American Wire Gauge",
-                                {{{"Combo2", "56"}}, {{"lblWireGauge", "0.00049"}}}));
+      {{{"Combo1", "38"}}, {{"lblSteelGauge", "0.0060"}}});
+  Calculator wire = GaugeList("Combo2", "Wire gauge", "lblWireGauge", WireGaugeTable(),
+                              "Diameter (in.) of the chosen wire gauge, American Wire Gauge",
+                              {{{"Combo2", "56"}}, {{"lblWireGauge", "0.00049"}}});
+  if (system == UnitSystem::kMetric) {
+    const std::string times = " × " + N(kMillimetresPerInch) + ", to " +
+                              std::to_string(kGaugeMillimetreDigits) + " significant digits";
+    sheet = MetricGaugeList(
+        std::move(sheet), SheetMetalGaugeTable(),
+        "Thickness (mm) of the chosen sheet-metal gauge, Manufacturers' Standard Gauge for "
+        "sheet steel: its thickness in inches" +
+            times,
+        {{{"Combo1", "38"}}, {{"lblSteelGauge", "0.1524"}}});
+    wire = MetricGaugeList(std::move(wire), WireGaugeTable(),
+                           "Diameter (mm) of the chosen wire gauge, American Wire Gauge: its "
+                           "diameter in inches" +
+                               times,
+                           {{{"Combo2", "56"}}, {{"lblWireGauge", "0.01245"}}});
+  }
+  catalogue.push_back(std::move(sheet));
+  catalogue.push_back(std::move(wire));
+  // The conversions speak both systems' units at once: in the metric catalogue they are the
+  // same calculators, named in messages by the same captions.
+  for (std::size_t i = first; i < catalogue.size(); ++i) catalogue[i].units = system;
 }
 
 }  // namespace tallies

@@ -13,9 +13,10 @@ namespace {
 
 using Q = Quantity;
 
-// The hydraulic fields narrow what they read to Single, and results are Singles.
+// The hydraulic fields narrow what they read to Single, and results are Singles. A field
+// also reads a unit typed after its number ("210 bar" in the PSI field).
 Port Field(std::string_view control, Quantity quantity, std::string_view unit) {
-  return {control, quantity, unit, Precision::kSingle};
+  return {control, quantity, unit, Precision::kSingle, true};
 }
 
 Output Result(std::string_view control, Quantity quantity, std::string_view unit,
@@ -34,7 +35,9 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
       Result("lblHP", Q::kPower, "hp", [](Inputs in) { return PumpHorsepower(in[0], in[1]); })};
   horsepower.formula = "Horsepower = gallons per minute × PSI ÷ " + N(kHorsepowerDivisor);
   horsepower.examples = {{{{"txtGPM", "10"}, {"txtPSI", "1500"}}, {{"lblHP", "8.751458"}}},
-                         {{{"txtGPM", "1E39"}, {"txtPSI", "1"}}, {}, FaultKind::kOverflow}};
+                         {{{"txtGPM", "1E39"}, {"txtPSI", "1"}}, {}, FaultKind::kOverflow},
+                         // A pressure typed in bar is read in PSI (3045.792).
+                         {{{"txtGPM", "10"}, {"txtPSI", "210 bar"}}, {{"lblHP", "17.77008"}}}};
   catalogue.push_back(std::move(horsepower));
 
   // One click prepares both rows below: the force and speed rows work from the same
@@ -115,7 +118,7 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   // The angle alone is not narrowed: it stays a Double.
   Calculator angle{.control = "cmdForceAngle", .name = "Force at an angle"};
   angle.inputs = {Field("txtTotalForce", Q::kForce, "lbf"),
-                  {"txtAngleAng", Q::kAngle, "°", Precision::kDouble}};
+                  {"txtAngleAng", Q::kAngle, "°", Precision::kDouble, true}};
   angle.outputs = {Result("lblForceAng", Q::kForce, "lbf",
                           [](Inputs in) { return ForceAtAngle(in[0], in[1]); })};
   angle.formula = "Force at angle (lbs.) = total force (lbs.) × sin(angle in degrees)";

@@ -236,6 +236,77 @@ TEST(Formulas, EveryHydraulicAndTemperatureFormulaGivesTheCalculatorsResult) {
   }
 }
 
+// The metric formulas, computed from their text as the US ones are, with inputs that are not
+// the catalogue's examples.
+TEST(Formulas, EveryMetricHydraulicFormulaGivesTheCalculatorsResult) {
+  const WorkedExample examples[] = {
+      {"cmdHP",
+       {{"litres per minute", "txtGPM", "63"}, {"bar", "txtPSI", "160"}},
+       "Kilowatts",
+       "lblHP"},
+      {"cmdArea", {{"diameter (mm)", "txtDIA", "80"}}, "Area (cm²)", "lblArea"},
+      {"cmdForce",
+       {{"area (cm²)", "txtArea1", "50.26548"}, {"bar", "txtPSI1", "250"}},
+       "Force (kN)",
+       "lblForce"},
+      {"cmdSpeed",
+       {{"area (cm²)", "txtArea2", "5.026548"}, {"litres per minute", "txtGPM1", "90"}},
+       "Cyl. speed (m/s)",
+       "lblCylSpeed"},
+      {"cmdTR",
+       {{"kilowatts", "txtHP2", "7.5"}, {"RPM", "txtRPM", "1450"}},
+       "torque (N·m)",
+       "txtTorque"},
+      {"cmdTR",
+       {{"torque (N·m)", "txtTorque", "250"}, {"RPM", "txtRPM", "2200"}},
+       "kilowatts",
+       "txtHP2"},
+      {"cmdTR",
+       {{"torque (N·m)", "txtTorque", "48"}, {"kilowatts", "txtHP2", "11"}},
+       "RPM",
+       "txtRPM"},
+      {"Command1",
+       {{"inside diameter (mm)", "txtIDVel", "19"}, {"litres per minute", "txtGPMVel", "45"}},
+       "Velocity (m/s)",
+       "lblVelocity"},
+      {"cmdTorqueDisplacement",
+       {{"bar", "txtPSITor", "210"}, {"displacement (cm³/rev)", "txtDispTor", "28"}},
+       "Torque (N·m)",
+       "lblTorqueTor"},
+      {"cmdForceAngle",
+       {{"total force (kN)", "txtTotalForce", "40"}, {"angle in degrees", "txtAngleAng", "35"}},
+       "Force at angle (kN)",
+       "lblForceAng"},
+      {"cmdPumpMotorGPM",
+       {{"W", "txtW", "18"},
+        {"D", "txtD", "36"},
+        {"L", "txtL", "60"},
+        {"RPM", "txtRPMpump", "1750"}},
+       "Litres per minute",
+       "lblGPMpump"},
+      {"cmdPumpMotorGPM",
+       {{"W", "txtW", "18"},
+        {"D", "txtD", "36"},
+        {"L", "txtL", "60"},
+        {"RPM", "txtRPMpump", "1750"}},
+       "displacement (cm³/rev)",
+       "lblCIR"},
+  };
+  for (const WorkedExample& example : examples) {
+    testing::FakeControls form;
+    std::map<std::string, double> names;
+    for (const Field& field : example.inputs) {
+      form.Put(field.control, field.text);
+      names[std::string(field.name)] = std::stod(std::string(field.text));
+    }
+    const Calculator& calculator = *CalculatorOf(example.button, UnitSystem::kMetric);
+    Calculate(calculator, form);
+    const double fromFormula =
+        Expression(ClauseFor(calculator.formula, example.result), names).Value();
+    ExpectAgrees(fromFormula, form.Get(example.shownIn), calculator.formula);
+  }
+}
+
 TEST(Formulas, EveryUnitPairStatesItsFactorBothWays) {
   for (const UnitPairPlace& pair : UnitPairPlaces()) {
     const std::string formula = FormulaOf(pair.button);
@@ -278,6 +349,30 @@ TEST(Formulas, EveryCalcButtonAndListHasOneAndTheReadmeListsThem) {
   }
   EXPECT_EQ(named, 9 + 25 + 6 + 2);
   EXPECT_EQ(FormulaOf("cmdAbout"), "");
+}
+
+// The README's "Units" section lists every metric formula that differs from the US one.
+TEST(Formulas, TheReadmeListsEveryMetricFormula) {
+  std::ifstream file(TALLIES_README_PATH);
+  ASSERT_TRUE(file) << TALLIES_README_PATH;
+  std::stringstream readme;
+  readme << file.rdbuf();
+  const std::string text = readme.str();
+  const std::size_t units = text.find("## Units");
+  ASSERT_NE(units, std::string::npos);
+  int listed = 0;
+  for (const Calculator& calculator : CalculatorCatalogue(UnitSystem::kMetric)) {
+    const Calculator* us = CalculatorOf(calculator.control);
+    ASSERT_NE(us, nullptr);
+    if (us->formula == calculator.formula) continue;
+    EXPECT_NE(
+        text.find("| `" + std::string(calculator.control) + "` | " + calculator.formula + " |",
+                  units),
+        std::string::npos)
+        << "README lacks " << calculator.control << ": " << calculator.formula;
+    ++listed;
+  }
+  EXPECT_EQ(listed, 9 + 2);
 }
 
 }  // namespace
