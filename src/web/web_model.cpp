@@ -4,10 +4,12 @@
 
 #include "about/start_sys_info.h"
 #include "config/app_config.h"
+#include "controls/run_calculator.h"
 #include "layout/about_layout.h"
 #include "layout/window_model.h"
 #include "platform/message_box.h"
 #include "web/json_writer.h"
+#include "window/calculator_catalogue.h"
 #include "window/formulas.h"
 #include "window/window_bindings.h"
 
@@ -117,7 +119,6 @@ void WriteControl(JsonWriter& json, const ControlRow& row, std::string_view pare
   json.Key("parent").String(parent);
   json.Key("tab").Number(tab);
   WriteRect(json, row.left, row.top, row.width, row.height);
-  json.Key("tabOrder").Number(row.tabOrder);
   json.Key("focus").Bool(TakesFocus(row.kind));
   json.Key("background").String(BackgroundName(row.background));
   json.Key("wraps").Bool(WrapsText(row));
@@ -141,6 +142,47 @@ void WriteControl(JsonWriter& json, const ControlRow& row, std::string_view pare
   json.EndObject();
 }
 
+// The names of the controls that take the focus, in the window's keyboard order.
+void WriteFocusOrder(JsonWriter& json, const std::vector<const ControlRow*>& rows) {
+  json.Key("focusOrder").BeginArray();
+  for (const ControlRow* row : rows) json.String(row->name);
+  json.EndArray();
+}
+
+void WritePairs(JsonWriter& json, std::string_view key, const std::vector<ExampleText>& pairs) {
+  json.Key(key).BeginArray();
+  for (const auto& [control, text] : pairs)
+    json.BeginArray().String(control).String(text).EndArray();
+  json.EndArray();
+}
+
+// Each calculator's worked examples, the one table every test of the page runs.
+void WriteCalculators(JsonWriter& json) {
+  static constexpr std::string_view kKinds[] = {"formula", "fillEmpty", "lookup"};
+  json.Key("calculators").BeginArray();
+  for (const Calculator& calculator : CalculatorCatalogue()) {
+    json.BeginObject();
+    json.Key("control").String(calculator.control);
+    json.Key("kind").String(kKinds[static_cast<int>(calculator.kind)]);
+    json.Key("examples").BeginArray();
+    for (const Example& example : calculator.examples) {
+      json.BeginObject();
+      WritePairs(json, "given", example.given);
+      WritePairs(json, "shown", example.shown);
+      if (example.fault) {
+        json.Key("fault").BeginObject();
+        json.Key("kind").String(FaultKindName(*example.fault));
+        json.Key("message").String(FaultReportText(*example.fault));
+        json.EndObject();
+      }
+      json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
 void WriteMainWindow(JsonWriter& json) {
   json.Key("title").String(MainWindowTitle());
   json.Key("size").BeginArray();
@@ -156,6 +198,7 @@ void WriteMainWindow(JsonWriter& json) {
   }
   json.EndArray();
   json.Key("initialFocus").String(InitialFocus());
+  WriteFocusOrder(json, MainWindowFocusOrder());
   json.Key("tabSets").BeginArray();
   for (const TabSetLayout& set : TabSets()) {
     json.BeginObject();
@@ -187,13 +230,9 @@ void WriteAboutBox(JsonWriter& json) {
   json.Number(TwipsToPixels(kAboutClientWidth)).Number(TwipsToPixels(kAboutClientHeight));
   json.EndArray();
   json.Key("iconPixels").Number(kAboutIconPixels);
+  WriteFocusOrder(json, AboutFocusOrder());
   json.Key("controls").BeginArray();
-  // In the box's keyboard order, so the page's order of elements is the order of the keys.
-  std::vector<const ControlRow*> rows = AboutFocusOrder();
-  for (const ControlRow& row : AboutControls()) {
-    if (!TakesFocus(row.kind)) rows.push_back(&row);
-  }
-  for (const ControlRow* row : rows) WriteControl(json, *row, kAboutBoxName, -1);
+  for (const ControlRow& row : AboutControls()) WriteControl(json, row, kAboutBoxName, -1);
   json.EndArray();
   json.Key("lines").BeginArray();
   for (const AboutLine& line : AboutLines()) {
@@ -240,9 +279,14 @@ std::string WindowModelJson() {
   json.Key("result").String(CssColour(kResultYellow));
   json.Key("link").String(CssColour(kLinkCaptionColour));
   json.EndObject();
-  json.Key("smallestResultPoints").Number(kSmallestResultPoints);
+  json.Key("faces").BeginObject();
+  json.Key("points").Number(kControlPoints);
+  json.Key("linkPoints").Number(kLinkPoints);
+  json.Key("family").String(kControlFontFamily);
+  json.EndObject();
   WriteMainWindow(json);
   WriteAboutBox(json);
+  WriteCalculators(json);
   json.EndObject();
   return json.Text();
 }
@@ -272,6 +316,18 @@ void WebForm::SetDecimalSeparator(std::string_view separator) {
 
 std::vector<WebForm::Write> WebForm::TakeWrites() { return std::exchange(m_writes, {}); }
 
+// A result is drawn without padding, so its room is its label's width, as on the desktop.
+FittedResult WebForm::Fit(std::string_view control, std::string_view text) const {
+  const ControlRow* row = FindControl(control);
+  const double room = row ? TwipsToPixels(row->width) : 0;
+  return FitResult(text, m_decimalSeparator, room, m_measure);
+}
+
+std::string CopiedResult(const WebForm& form, std::string_view control, std::string_view shown,
+                         std::string_view selection) {
+  return std::string(CopiedText(form.Text(control), shown, selection));
+}
+
 std::string ClickJson(WebForm& form, std::string_view control) {
   const ControlAction action = ActionOf(control);
   MessageRecorder messages;
@@ -294,18 +350,19 @@ std::string ClickJson(WebForm& form, std::string_view control) {
     json.Key("control").String(write.control);
     json.Key("text").String(write.text);
     json.Key("caption").Bool(write.caption);
-    json.Key("shortened").BeginArray();
-    if (write.caption) {
-      for (const std::string& shorter : ShortenedForms(write.text, form.DecimalSeparator())) {
-        json.String(shorter);
-      }
+    if (const ControlRow* row = FindControl(write.control);
+        row && row->kind == ControlKind::kResult) {
+      const FittedResult fitted = form.Fit(write.control, write.text);
+      json.Key("points").Number(fitted.points);
+      json.Key("shown").String(fitted.shown);
     }
-    json.EndArray();
     json.EndObject();
   }
   json.EndArray();
   json.Key("message").String(messages.Text());
   json.Key("said").String(said);
+  json.Key("description")
+      .String(said.empty() ? std::string() : DescriptionAfterCalc(said, control));
   json.EndObject();
   return json.Text();
 }
