@@ -18,58 +18,38 @@ namespace {
 
 std::string_view KindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::kCaption:
-      return "caption";
-    case ControlKind::kResult:
-      return "result";
-    case ControlKind::kField:
-      return "field";
-    case ControlKind::kButton:
-      return "button";
-    case ControlKind::kPicture:
-      return "picture";
-    case ControlKind::kList:
-      return "list";
-    case ControlKind::kTabSet:
-      return "tabset";
-    case ControlKind::kLinkLabel:
-      return "link";
-    case ControlKind::kOptionButton:
-      return "option";
+    case ControlKind::kCaption: return "caption";
+    case ControlKind::kResult: return "result";
+    case ControlKind::kField: return "field";
+    case ControlKind::kButton: return "button";
+    case ControlKind::kPicture: return "picture";
+    case ControlKind::kList: return "list";
+    case ControlKind::kTabSet: return "tabset";
+    case ControlKind::kLinkLabel: return "link";
+    case ControlKind::kOptionButton: return "option";
   }
   return "caption";
 }
 
 std::string_view BackgroundName(Background background) {
   switch (background) {
-    case Background::kDefault:
-      return "default";
-    case Background::kWindowGrey:
-      return "window";
-    case Background::kToolTip:
-      return "tooltip";
-    case Background::kResult:
-      return "result";
+    case Background::kDefault: return "default";
+    case Background::kWindowGrey: return "window";
+    case Background::kToolTip: return "tooltip";
+    case Background::kResult: return "result";
   }
   return "default";
 }
 
 std::string_view ActionName(Action action) {
   switch (action) {
-    case Action::kNone:
-      return "none";
-    case Action::kCalculate:
-      return "calculate";
-    case Action::kShowView:
-      return "view";
-    case Action::kShowAbout:
-      return "about";
-    case Action::kOpenSite:
-      return "site";
-    case Action::kCloseBox:
-      return "close";
-    case Action::kStartSysInfo:
-      return "sysinfo";
+    case Action::kNone: return "none";
+    case Action::kCalculate: return "calculate";
+    case Action::kShowView: return "view";
+    case Action::kShowAbout: return "about";
+    case Action::kOpenSite: return "site";
+    case Action::kCloseBox: return "close";
+    case Action::kStartSysInfo: return "sysinfo";
   }
   return "none";
 }

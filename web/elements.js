@@ -1,0 +1,17 @@
+// What every part of the page builds its elements with. Text is written with textContent and
+// value only, never as markup.
+export const byId = (id) => document.getElementById(id);
+
+export function element(tag, className, attributes = {}) {
+  const made = document.createElement(tag);
+  if (className) made.className = className;
+  for (const [key, value] of Object.entries(attributes)) made.setAttribute(key, value);
+  return made;
+}
+
+// Places an element at [left, top, width, height] in CSS pixels.
+export function place(node, [left, top, width, height]) {
+  Object.assign(node.style, {
+    left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
+  });
+}
