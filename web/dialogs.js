@@ -23,11 +23,8 @@ export class AboutBox {
   // Built from the model's About box with the main window's controls (`main.buildControl`).
   constructor(main, model) {
     Object.assign(this, { main, model, dialog: byId("frmAbout"), client: element("div", "client") });
-    this.dialog.setAttribute("aria-labelledby", "frmAbout-caption");
-    const title = element("div", "titlebar", { id: "frmAbout-caption" });
-    title.textContent = model.caption;
-    const [width, height] = model.size;
-    Object.assign(this.client.style, { width: `${width}px`, height: `${height}px` });
+    const title = element("div", "titlebar", { id: "frmAbout-caption" }, model.caption);
+    place(this.client, [0, 0, ...model.size]);
     for (const line of model.lines) {
       const rule = element("div", "line", { "aria-hidden": "true", style: `background: ${line.colour}` });
       place(rule, [line.x1, line.y, line.x2 - line.x1, line.thickness]);

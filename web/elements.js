@@ -2,10 +2,12 @@
 // value only, never as markup.
 export const byId = (id) => document.getElementById(id);
 
-export function element(tag, className, attributes = {}) {
+// An element with a class, attributes and, if given, its text.
+export function element(tag, className, attributes = {}, text = "") {
   const made = document.createElement(tag);
   if (className) made.className = className;
   for (const [key, value] of Object.entries(attributes)) made.setAttribute(key, value);
+  if (text) made.textContent = text;
   return made;
 }
 

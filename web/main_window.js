@@ -25,13 +25,11 @@ export class MainWindow {
 
   build() {
     const { model, root } = this;
-    const [width, height] = model.size;
-    Object.assign(root.style, { width: `${width}px`, height: `${height}px` });
+    place(root, [0, 0, ...model.size]);
     root.setAttribute("aria-label", model.title);
     document.title = model.title;
-    for (const [key, colour] of Object.entries(model.colours)) {
-      document.documentElement.style.setProperty(`--${key}`, colour);
-    }
+    const style = document.documentElement.style;
+    Object.entries(model.colours).forEach(([key, colour]) => style.setProperty(`--${key}`, colour));
     // The controls that take the focus go into the window and its pages in the keyboard order,
     // each page where its first control comes, so the order of the elements is the order of the
     // Tab key. Captions and pictures go first in their page, read before what they name.
@@ -39,13 +37,12 @@ export class MainWindow {
       const control = this.byName.get(name);
       this.container(control).append(this.buildControl(control));
     }
-    const first = new Map();
+    const before = new Map();
     for (const control of model.controls.filter((c) => !c.focus)) {
       const box = this.container(control);
-      first.set(box, [...(first.get(box) || []), this.buildControl(control)]);
+      before.set(box, [...(before.get(box) || []), this.buildControl(control)]);
     }
-    for (const [box, nodes] of first) box.prepend(...nodes);
-    this.nameByCaptions();
+    before.forEach((nodes, box) => box.prepend(...nodes));
     this.about = new AboutBox(this, model.about);
     this.showView(model.views[0]);
     this.fit();
@@ -69,8 +66,7 @@ export class MainWindow {
         node = element("input", "field", { type: "text", autocomplete: "off", spellcheck: "false" });
         break;
       case "button":
-        node = element("button", "button", { type: "button" });
-        node.textContent = control.text;
+        node = element("button", "button", { type: "button" }, control.text);
         node.addEventListener("click", () => this.run(control, node));
         break;
       case "list":
@@ -85,8 +81,8 @@ export class MainWindow {
         node.append(element("img", "", { src: control.picture, alt: control.description }));
         break;
       case "link":
-        node = element("a", "link", { href: this.model.siteUrl, target: "_blank", rel: "noopener" });
-        node.textContent = control.text;
+        node = element("a", "link", { href: this.model.siteUrl, target: "_blank", rel: "noopener" },
+          control.text);
         break;
       case "option": {
         node = element("label", "option");
@@ -97,13 +93,14 @@ export class MainWindow {
         break;
       }
       default:
-        node = element("div", control.kind);
-        if (control.kind === "caption") node.textContent = control.text;
+        node = element("div", control.kind, {}, control.kind === "caption" ? control.text : "");
     }
     node.classList.add("control", `bg-${control.background}`);
     if (control.wraps) node.classList.add("wraps");
     if (control.kind !== "option") node.id = control.name;
     if (control.formula) node.title = control.formula;
+    // Each field, list and result is named by the caption that names it on the desktop.
+    if (control.caption) node.setAttribute("aria-labelledby", control.caption);
     place(node, control.rect);
     if (control.kind === "tabset") {
       const layout = this.model.tabSets.find((set) => set.name === control.name);
@@ -123,15 +120,6 @@ export class MainWindow {
   showView(view) {
     byId(view.option).checked = true;
     for (const other of this.model.views) this.tabSets.get(other.tabSet).show(other === view);
-  }
-
-  // Each field, list and result is named by the caption that names it on the desktop.
-  nameByCaptions() {
-    for (const control of this.model.controls) {
-      if (control.caption && byId(control.caption)) {
-        byId(control.name)?.setAttribute("aria-labelledby", control.caption);
-      }
-    }
   }
 
   run(control, source) {

@@ -26,18 +26,14 @@ export function measureText(text, points) {
 // the whole result however it is drawn: a shortened form is hidden from screen readers, and the
 // whole result beside it is hidden from sight. Its tooltip and data hold the whole result too.
 export function showResult(node, { text, points, shown }) {
-  Object.assign(node, { title: text });
-  node.dataset.text = text;
+  node.title = node.dataset.text = text;
   node.style.fontSize = `${points}pt`;
   if (shown === text) {
     node.textContent = text;
     return;
   }
-  const drawn = element("span", "", { "aria-hidden": "true" });
-  const whole = element("span", "visually-hidden");
-  drawn.textContent = shown;
-  whole.textContent = text;
-  node.replaceChildren(drawn, whole);
+  node.replaceChildren(element("span", "", { "aria-hidden": "true" }, shown),
+    element("span", "visually-hidden", {}, text));
 }
 
 // Copying a focused result copies what the module says: the whole result when nothing of it is

@@ -46,7 +46,5 @@ async function start() {
 
 start().catch((error) => {
   document.documentElement.dataset.state = "failed";
-  const note = element("p", "no-script");
-  note.textContent = `Tallies could not start in this browser: ${error}`;
-  document.body.prepend(note);
+  document.body.prepend(element("p", "no-script", {}, `Tallies could not start in this browser: ${error}`));
 });

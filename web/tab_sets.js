@@ -8,10 +8,10 @@ export class TabSet {
   // `node` is the set's element, placed at `rect`; `label` names its rows of tabs.
   constructor(layout, node, rect, label) {
     Object.assign(this, { layout, node, tabs: [], rows: [], panels: [], current: 0, shown: true });
+    // The set's own background is the frame's; the strip shows what lies behind it.
     node.classList.remove("bg-default", "bg-window");
-    node.classList.add(`bg-${layout.background}`);
     const strip = element("div", "strip");
-    const frame = element("div", "frame");
+    const frame = element("div", `frame bg-${layout.background}`);
     node.append(strip, frame);
     const { captions, tabsPerRow } = layout;
     const rows = Math.ceil(captions.length / tabsPerRow);
@@ -25,8 +25,7 @@ export class TabSet {
       const tab = element("button", "", {
         role: "tab", id: tabId(layout.name, i), type: "button", "aria-selected": "false",
         "aria-controls": `${layout.name}-panel-${i}`, tabindex: "-1",
-      });
-      tab.textContent = caption;
+      }, caption);
       tab.addEventListener("click", () => this.select(i, false));
       tab.addEventListener("keydown", (event) => this.key(i, event));
       this.rows.at(-1).append(tab);

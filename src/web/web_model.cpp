@@ -297,10 +297,8 @@ void WebForm::SetDecimalSeparator(std::string_view separator) {
 std::vector<WebForm::Write> WebForm::TakeWrites() { return std::exchange(m_writes, {}); }
 
 // A result is drawn without padding, so its room is its label's width, as on the desktop.
-FittedResult WebForm::Fit(std::string_view control, std::string_view text) const {
-  const ControlRow* row = FindControl(control);
-  const double room = row ? TwipsToPixels(row->width) : 0;
-  return FitResult(text, m_decimalSeparator, room, m_measure);
+FittedResult WebForm::Fit(const ControlRow& result, std::string_view text) const {
+  return FitResult(text, m_decimalSeparator, TwipsToPixels(result.width), m_measure);
 }
 
 std::string CopiedResult(const WebForm& form, std::string_view control, std::string_view shown,
@@ -330,9 +328,9 @@ std::string ClickJson(WebForm& form, std::string_view control) {
     json.Key("control").String(write.control);
     json.Key("text").String(write.text);
     json.Key("caption").Bool(write.caption);
-    if (const ControlRow* row = FindControl(write.control);
-        row && row->kind == ControlKind::kResult) {
-      const FittedResult fitted = form.Fit(write.control, write.text);
+    const ControlRow* row = FindControl(write.control);
+    if (row && row->kind == ControlKind::kResult) {
+      const FittedResult fitted = form.Fit(*row, write.text);
       json.Key("points").Number(fitted.points);
       json.Key("shown").String(fitted.shown);
     }
@@ -341,8 +339,7 @@ std::string ClickJson(WebForm& form, std::string_view control) {
   json.EndArray();
   json.Key("message").String(messages.Text());
   json.Key("said").String(said);
-  json.Key("description")
-      .String(said.empty() ? std::string() : DescriptionAfterCalc(said, control));
+  json.Key("description").String(said.empty() ? "" : DescriptionAfterCalc(said, control));
   json.EndObject();
   return json.Text();
 }

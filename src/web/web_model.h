@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/controls.h"
+#include "layout/control_layout.h"
 #include "layout/result_presentation.h"
 
 namespace tallies {
@@ -45,7 +46,7 @@ class WebForm : public Controls {
   // The writes since the last call, in the order they happened.
   std::vector<Write> TakeWrites();
   // How a result's text is drawn in its label: FitResult with the page's measure.
-  FittedResult Fit(std::string_view control, std::string_view text) const;
+  FittedResult Fit(const ControlRow& result, std::string_view text) const;
 
  private:
   MeasureText m_measure;
