@@ -16,6 +16,8 @@
 namespace tallies {
 namespace {
 
+// The names the page knows each kind, background and action by, one a line as in a table.
+// clang-format off
 std::string_view KindName(ControlKind kind) {
   switch (kind) {
     case ControlKind::kCaption: return "caption";
@@ -53,6 +55,7 @@ std::string_view ActionName(Action action) {
   }
   return "none";
 }
+// clang-format on
 
 std::string CssColour(Rgb colour) {
   static constexpr char kHex[] = "0123456789abcdef";

@@ -28,7 +28,11 @@ std::size_t g_failFrom = SIZE_MAX;
 // The page's measure of a text, as the page hands it to the module: here every character is
 // `width` pixels wide.
 void MeasureCharactersAs(double width) {
-  EM_ASM({ Module.measureText = (text, points) => text.length * $0; }, width);
+  EM_ASM(
+      {
+        Module.measureText = function(text) { return text.length * $0; };
+      },
+      width);
 }
 [[maybe_unused]] const bool kMeasured = (MeasureCharactersAs(0), true);
 
