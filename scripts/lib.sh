@@ -6,19 +6,21 @@
 # desktop entry and AppStream validators, dpkg-shlibdeps and file for the
 # package's dependencies, and lintian to check the package against Debian's
 # policy; for the Wayland test, Qt's Wayland platform plugin and Weston, whose
-# headless back-end is the compositor the window is shown on.
+# headless back-end is the compositor the window is shown on; python3-jsonschema
+# to check the browser page's model document against its schema.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
                 fonts-liberation desktop-file-utils appstream dpkg-dev file lintian
-                qt6-wayland weston)
+                qt6-wayland weston python3-jsonschema)
 # The standard-library code built once more with clang and LLVM's libc++ (the library of macOS
 # and of emscripten), GoogleTest from its sources.
 LIBCXX_PACKAGES=(clang libc++-dev libc++abi-dev googletest cmake ninja-build)
 # The standard-library code built as WebAssembly with emscripten (clang and LLVM's libc++),
 # GoogleTest from its sources, the test programs run under Node; Chromium, its WebDriver and
-# Selenium to drive the page in a headless browser.
+# Selenium to drive the page in a headless browser; jsonschema to check the model document.
 # terser minifies the page's scripts and python3 serves the site on this computer.
 WEB_BUILD_PACKAGES=(emscripten terser python3 cmake ninja-build)
-WEB_PACKAGES=("${WEB_BUILD_PACKAGES[@]}" googletest chromium chromium-driver python3-selenium)
+WEB_PACKAGES=("${WEB_BUILD_PACKAGES[@]}" googletest chromium chromium-driver python3-selenium
+              python3-jsonschema)
 # To show the window on a machine without a display.
 RUN_PACKAGES=(xvfb xauth)
 # The Windows build and its tests under Wine: the MinGW-w64 cross compiler, 64-bit Wine,

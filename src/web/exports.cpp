@@ -27,8 +27,15 @@ constexpr char kOutOfMemory[] =
 constexpr char kStopped[] = "The calculation stopped: ";
 constexpr char kUnknownFault[] = "The calculation stopped: an unexpected fault.";
 
+// The width of a text drawn at a point size in the results' face, in CSS pixels: measured by
+// the page, which hands the module its `measureText` when it creates it.
+EM_JS(double, tallies_measure_text, (const char* text, double points),
+      { return Module.measureText(UTF8ToString(text), points); });
+
 tallies::WebForm& Form() {
-  static tallies::WebForm form;
+  static tallies::WebForm form([](std::string_view text, double points) {
+    return tallies_measure_text(std::string(text).c_str(), points);
+  });
   return form;
 }
 
@@ -40,14 +47,8 @@ std::string_view TextOf(const char* text) {
 
 // The click answer that carries only a message, in ClickJson's form.
 std::string FaultAnswer(std::string_view message) {
-  tallies::JsonWriter json;
-  json.BeginObject();
-  json.Key("ran").Bool(false);
-  json.Key("writes").BeginArray().EndArray();
-  json.Key("message").String(message);
-  json.Key("said").String("");
-  json.EndObject();
-  return json.Text();
+  return R"({"ran":false,"writes":[],"message":)" + tallies::JsonString(message) +
+         R"(,"said":"","description":""})";
 }
 
 // Made while the module starts, so it is at hand when memory has run out.
@@ -128,6 +129,17 @@ EMSCRIPTEN_KEEPALIVE const char* tallies_click(const char* control) {
   } catch (...) {
     return kOutOfMemoryAnswer.c_str();  // only memory can fail in making the answer
   }
+}
+
+// What copying a result copies, or "" when it could not be made.
+EMSCRIPTEN_KEEPALIVE const char* tallies_copied(const char* control, const char* shown,
+                                                const char* selection) {
+  static std::string answer;
+  static std::string message;
+  const char* fault = Guarded(message, [&] {
+    answer = tallies::CopiedResult(Form(), TextOf(control), TextOf(shown), TextOf(selection));
+  });
+  return *fault == '\0' ? answer.c_str() : "";
 }
 
 }  // extern "C"

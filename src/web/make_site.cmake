@@ -10,7 +10,8 @@ else()
   set(ENV{NODE_PATH} "/usr/share/nodejs:$ENV{NODE_PATH}")
 endif()
 set(page_files index.html tallies.css manifest.webmanifest)
-set(script_files tallies.js)
+# The page's script, one ES module per job, start.js first.
+set(script_files start.js main_window.js tab_sets.js results.js dialogs.js elements.js)
 set(asset_files icons/tallies.svg images/banner.svg images/gear_pump.svg
                 images/cylinder_angle.svg)
 set(module_files tallies_core.js tallies_core.wasm)
@@ -21,7 +22,7 @@ endforeach()
 # The module's glue is minified in place; the page's script from its source.
 foreach(file IN LISTS script_files)
   if(TERSER)
-    execute_process(COMMAND ${TERSER} ${PAGE_DIR}/${file} --compress --mangle
+    execute_process(COMMAND ${TERSER} ${PAGE_DIR}/${file} --module --compress --mangle
                             --output ${SITE_DIR}/${file} COMMAND_ERROR_IS_FATAL ANY)
   else()
     configure_file(${PAGE_DIR}/${file} ${SITE_DIR}/${file} COPYONLY)

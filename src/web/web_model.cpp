@@ -4,73 +4,58 @@
 
 #include "about/start_sys_info.h"
 #include "config/app_config.h"
+#include "controls/run_calculator.h"
 #include "layout/about_layout.h"
 #include "layout/window_model.h"
 #include "platform/message_box.h"
 #include "web/json_writer.h"
+#include "window/calculator_catalogue.h"
 #include "window/formulas.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
 namespace {
 
+// The names the page knows each kind, background and action by, one a line as in a table.
+// clang-format off
 std::string_view KindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::kCaption:
-      return "caption";
-    case ControlKind::kResult:
-      return "result";
-    case ControlKind::kField:
-      return "field";
-    case ControlKind::kButton:
-      return "button";
-    case ControlKind::kPicture:
-      return "picture";
-    case ControlKind::kList:
-      return "list";
-    case ControlKind::kTabSet:
-      return "tabset";
-    case ControlKind::kLinkLabel:
-      return "link";
-    case ControlKind::kOptionButton:
-      return "option";
+    case ControlKind::kCaption: return "caption";
+    case ControlKind::kResult: return "result";
+    case ControlKind::kField: return "field";
+    case ControlKind::kButton: return "button";
+    case ControlKind::kPicture: return "picture";
+    case ControlKind::kList: return "list";
+    case ControlKind::kTabSet: return "tabset";
+    case ControlKind::kLinkLabel: return "link";
+    case ControlKind::kOptionButton: return "option";
   }
   return "caption";
 }
 
 std::string_view BackgroundName(Background background) {
   switch (background) {
-    case Background::kDefault:
-      return "default";
-    case Background::kWindowGrey:
-      return "window";
-    case Background::kToolTip:
-      return "tooltip";
-    case Background::kResult:
-      return "result";
+    case Background::kDefault: return "default";
+    case Background::kWindowGrey: return "window";
+    case Background::kToolTip: return "tooltip";
+    case Background::kResult: return "result";
   }
   return "default";
 }
 
 std::string_view ActionName(Action action) {
   switch (action) {
-    case Action::kNone:
-      return "none";
-    case Action::kCalculate:
-      return "calculate";
-    case Action::kShowView:
-      return "view";
-    case Action::kShowAbout:
-      return "about";
-    case Action::kOpenSite:
-      return "site";
-    case Action::kCloseBox:
-      return "close";
-    case Action::kStartSysInfo:
-      return "sysinfo";
+    case Action::kNone: return "none";
+    case Action::kCalculate: return "calculate";
+    case Action::kShowView: return "view";
+    case Action::kShowAbout: return "about";
+    case Action::kOpenSite: return "site";
+    case Action::kCloseBox: return "close";
+    case Action::kStartSysInfo: return "sysinfo";
   }
   return "none";
 }
+// clang-format on
 
 std::string CssColour(Rgb colour) {
   static constexpr char kHex[] = "0123456789abcdef";
@@ -117,7 +102,6 @@ void WriteControl(JsonWriter& json, const ControlRow& row, std::string_view pare
   json.Key("parent").String(parent);
   json.Key("tab").Number(tab);
   WriteRect(json, row.left, row.top, row.width, row.height);
-  json.Key("tabOrder").Number(row.tabOrder);
   json.Key("focus").Bool(TakesFocus(row.kind));
   json.Key("background").String(BackgroundName(row.background));
   json.Key("wraps").Bool(WrapsText(row));
@@ -141,6 +125,47 @@ void WriteControl(JsonWriter& json, const ControlRow& row, std::string_view pare
   json.EndObject();
 }
 
+// The names of the controls that take the focus, in the window's keyboard order.
+void WriteFocusOrder(JsonWriter& json, const std::vector<const ControlRow*>& rows) {
+  json.Key("focusOrder").BeginArray();
+  for (const ControlRow* row : rows) json.String(row->name);
+  json.EndArray();
+}
+
+void WritePairs(JsonWriter& json, std::string_view key, const std::vector<ExampleText>& pairs) {
+  json.Key(key).BeginArray();
+  for (const auto& [control, text] : pairs)
+    json.BeginArray().String(control).String(text).EndArray();
+  json.EndArray();
+}
+
+// Each calculator's worked examples, the one table every test of the page runs.
+void WriteCalculators(JsonWriter& json) {
+  static constexpr std::string_view kKinds[] = {"formula", "fillEmpty", "lookup"};
+  json.Key("calculators").BeginArray();
+  for (const Calculator& calculator : CalculatorCatalogue()) {
+    json.BeginObject();
+    json.Key("control").String(calculator.control);
+    json.Key("kind").String(kKinds[static_cast<int>(calculator.kind)]);
+    json.Key("examples").BeginArray();
+    for (const Example& example : calculator.examples) {
+      json.BeginObject();
+      WritePairs(json, "given", example.given);
+      WritePairs(json, "shown", example.shown);
+      if (example.fault) {
+        json.Key("fault").BeginObject();
+        json.Key("kind").String(FaultKindName(*example.fault));
+        json.Key("message").String(FaultReportText(*example.fault));
+        json.EndObject();
+      }
+      json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
 void WriteMainWindow(JsonWriter& json) {
   json.Key("title").String(MainWindowTitle());
   json.Key("size").BeginArray();
@@ -156,6 +181,7 @@ void WriteMainWindow(JsonWriter& json) {
   }
   json.EndArray();
   json.Key("initialFocus").String(InitialFocus());
+  WriteFocusOrder(json, MainWindowFocusOrder());
   json.Key("tabSets").BeginArray();
   for (const TabSetLayout& set : TabSets()) {
     json.BeginObject();
@@ -187,13 +213,9 @@ void WriteAboutBox(JsonWriter& json) {
   json.Number(TwipsToPixels(kAboutClientWidth)).Number(TwipsToPixels(kAboutClientHeight));
   json.EndArray();
   json.Key("iconPixels").Number(kAboutIconPixels);
+  WriteFocusOrder(json, AboutFocusOrder());
   json.Key("controls").BeginArray();
-  // In the box's keyboard order, so the page's order of elements is the order of the keys.
-  std::vector<const ControlRow*> rows = AboutFocusOrder();
-  for (const ControlRow& row : AboutControls()) {
-    if (!TakesFocus(row.kind)) rows.push_back(&row);
-  }
-  for (const ControlRow* row : rows) WriteControl(json, *row, kAboutBoxName, -1);
+  for (const ControlRow& row : AboutControls()) WriteControl(json, row, kAboutBoxName, -1);
   json.EndArray();
   json.Key("lines").BeginArray();
   for (const AboutLine& line : AboutLines()) {
@@ -240,9 +262,14 @@ std::string WindowModelJson() {
   json.Key("result").String(CssColour(kResultYellow));
   json.Key("link").String(CssColour(kLinkCaptionColour));
   json.EndObject();
-  json.Key("smallestResultPoints").Number(kSmallestResultPoints);
+  json.Key("faces").BeginObject();
+  json.Key("points").Number(kControlPoints);
+  json.Key("linkPoints").Number(kLinkPoints);
+  json.Key("family").String(kControlFontFamily);
+  json.EndObject();
   WriteMainWindow(json);
   WriteAboutBox(json);
+  WriteCalculators(json);
   json.EndObject();
   return json.Text();
 }
@@ -272,6 +299,16 @@ void WebForm::SetDecimalSeparator(std::string_view separator) {
 
 std::vector<WebForm::Write> WebForm::TakeWrites() { return std::exchange(m_writes, {}); }
 
+// A result is drawn without padding, so its room is its label's width, as on the desktop.
+FittedResult WebForm::Fit(const ControlRow& result, std::string_view text) const {
+  return FitResult(text, m_decimalSeparator, TwipsToPixels(result.width), m_measure);
+}
+
+std::string CopiedResult(const WebForm& form, std::string_view control, std::string_view shown,
+                         std::string_view selection) {
+  return std::string(CopiedText(form.Text(control), shown, selection));
+}
+
 std::string ClickJson(WebForm& form, std::string_view control) {
   const ControlAction action = ActionOf(control);
   MessageRecorder messages;
@@ -294,18 +331,18 @@ std::string ClickJson(WebForm& form, std::string_view control) {
     json.Key("control").String(write.control);
     json.Key("text").String(write.text);
     json.Key("caption").Bool(write.caption);
-    json.Key("shortened").BeginArray();
-    if (write.caption) {
-      for (const std::string& shorter : ShortenedForms(write.text, form.DecimalSeparator())) {
-        json.String(shorter);
-      }
+    const ControlRow* row = FindControl(write.control);
+    if (row && row->kind == ControlKind::kResult) {
+      const FittedResult fitted = form.Fit(*row, write.text);
+      json.Key("points").Number(fitted.points);
+      json.Key("shown").String(fitted.shown);
     }
-    json.EndArray();
     json.EndObject();
   }
   json.EndArray();
   json.Key("message").String(messages.Text());
   json.Key("said").String(said);
+  json.Key("description").String(said.empty() ? "" : DescriptionAfterCalc(said, control));
   json.EndObject();
   return json.Text();
 }

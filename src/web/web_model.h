@@ -3,25 +3,29 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "controls/controls.h"
+#include "layout/control_layout.h"
+#include "layout/result_presentation.h"
 
 namespace tallies {
 
 // The windows as the page builds them: one JSON document with the main window's controls, its
-// tab sets and pages, the views, the designed colours, and the About box, every place already
-// in CSS pixels (the desktop's twips-to-pixels rounding), every text as the window starts.
-// Members of each control: name, kind, text, parent (the window or a tab set) and tab, rect
-// [left, top, width, height], tabOrder, focus (whether it takes the keyboard focus), background,
-// wraps, and where they apply picture and fit, caption (the control that names it), formula,
-// entries (a list's), action and accessKey.
+// tab sets and pages, the views, the keyboard order of each window, the designed colours and
+// faces, the About box, and the catalogue's worked examples; every place already in CSS pixels
+// (the desktop's twips-to-pixels rounding), every text as the window starts. Its shape is
+// described, member by member, by tests/web/model.schema.json.
 std::string WindowModelJson();
 
 // The main window's state inside the module: the text of each field and list as the page last
-// gave it, and the captions the calculators wrote. Calculators read and write through it.
+// gave it, and the captions the calculators wrote. Calculators read and write through it; the
+// results they write are fitted to their labels with `measure`, the page's measure of a text.
 class WebForm : public Controls {
  public:
+  explicit WebForm(MeasureText measure) : m_measure(std::move(measure)) {}
+
   // One text a calculator wrote: into a field (kText) or a result's caption.
   struct Write {
     std::string control;
@@ -41,8 +45,11 @@ class WebForm : public Controls {
 
   // The writes since the last call, in the order they happened.
   std::vector<Write> TakeWrites();
+  // How a result's text is drawn in its label: FitResult with the page's measure.
+  FittedResult Fit(const ControlRow& result, std::string_view text) const;
 
  private:
+  MeasureText m_measure;
   std::map<std::string, std::string, std::less<>> m_texts;
   std::vector<Write> m_writes;
   std::string m_decimalSeparator = ".";
@@ -50,10 +57,15 @@ class WebForm : public Controls {
 
 // Runs what a click on the control (or the choice of a list entry) does inside the module and
 // answers with JSON: {"ran": whether a calculator ran to its end, "writes": [{"control", "text",
-// "caption", "shortened": [the result's shortened forms]}], "message": the text for the modal
-// message box or "", "said": what a screen reader announces or ""}. A fault is caught here and
+// "caption", and for a result "points" and "shown", how it is drawn}], "message": the text for
+// the modal message box or "", "said": what a screen reader announces or "", "description": the
+// clicked control's description from now on, or "" to keep it}. A fault is caught here and
 // becomes the message; nothing is thrown to the page. Views, the About box and the link are the
 // page's own business: for those, and for a name of no control, nothing runs.
 std::string ClickJson(WebForm& form, std::string_view control);
+
+// What copying a result copies (CopiedText) when it shows `shown` and `selection` is selected.
+std::string CopiedResult(const WebForm& form, std::string_view control, std::string_view shown,
+                         std::string_view selection);
 
 }  // namespace tallies

@@ -3,6 +3,7 @@
 // message the page shows, after which the module works on as before. The browser test pastes
 // texts of 5 MB through the page.
 
+#include <emscripten/emscripten.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -16,12 +17,24 @@ extern "C" {
 const char* tallies_set_decimal_separator(const char* separator);
 const char* tallies_type(const char* control, const char* text);
 const char* tallies_click(const char* control);
+const char* tallies_copied(const char* control, const char* shown, const char* selection);
 }
 
 namespace {
 
 // Allocations of at least this many bytes fail while a test asks them to.
 std::size_t g_failFrom = SIZE_MAX;
+
+// The page's measure of a text, as the page hands it to the module: here every character is
+// `width` pixels wide.
+void MeasureCharactersAs(double width) {
+  EM_ASM(
+      {
+        Module.measureText = function(text) { return text.length * $0; };
+      },
+      width);
+}
+[[maybe_unused]] const bool kMeasured = (MeasureCharactersAs(0), true);
 
 }  // namespace
 
@@ -90,7 +103,27 @@ TEST(Exports, AClickAnsweredWithAFaultIsStillTheClickAnswer) {
   g_failFrom = SIZE_MAX;
   const std::string answer = raw;
   EXPECT_EQ(answer.rfind("{\"ran\":false,\"writes\":[],\"message\":", 0), 0u) << answer;
-  EXPECT_TRUE(Holds(answer, ",\"said\":\"\"}")) << answer;
+  EXPECT_TRUE(Holds(answer, ",\"said\":\"\",\"description\":\"\"}")) << answer;
+}
+
+// The module fits a result with the page's measure: too wide at every size, it is drawn at the
+// smallest size in its shortest form.
+TEST(Exports, ResultsAreFittedWithThePagesMeasure) {
+  MeasureCharactersAs(1e9);
+  const std::string wide = OrdinaryCalc();
+  MeasureCharactersAs(0);
+  EXPECT_TRUE(Holds(wide, R"("text":"8.751458","caption":true,"points":6.5,"shown":"8…")")) << wide;
+  EXPECT_TRUE(Holds(OrdinaryCalc(), R"("points":8,"shown":"8.751458")"));
+}
+
+TEST(Exports, CopyingAResultCopiesWhatTheModuleSays) {
+  OrdinaryCalc();
+  const struct {
+    const char* shown;
+    const char* selection;
+    std::string_view copied;
+  } cases[] = {{"8.751458", "751", "751"}, {"8.75…", "8.7", "8.751458"}, {nullptr, "", ""}};
+  for (const auto& c : cases) EXPECT_EQ(tallies_copied("lblHP", c.shown, c.selection), c.copied);
 }
 
 }  // namespace

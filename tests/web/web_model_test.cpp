@@ -1,14 +1,18 @@
-// The browser front-end's side inside the module: the JSON it hands the page, and what a click
-// runs and answers.
+// The browser front-end's side inside the module: what a click runs and answers, and what a copy
+// copies. The model document's shape is checked against its schema by model_schema_test.py.
 
 #include "web/web_model.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
+#include "layout/twips.h"
+#include "layout/window_model.h"
 #include "web/json_writer.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
 namespace {
@@ -27,8 +31,8 @@ TEST(JsonString, EscapesWhatJsonCannotHoldAsItStands) {
       {"a\\b", "\"a\\\\b\""},
       {"line\nnext\ttab\r", "\"line\\nnext\\ttab\\r\""},
       {std::string_view("\x01\x1f", 2), "\"\\u0001\\u001f\""},
-      {"</script>", "\"</script>\""},   // the page parses it as data, never as markup
-      {"°F ×", "\"°F ×\""},             // UTF-8 passes through
+      {"</script>", "\"</script>\""},  // the page parses it as data, never as markup
+      {"°F ×", "\"°F ×\""},            // UTF-8 passes through
   };
   for (const auto& c : cases) EXPECT_EQ(JsonString(c.text), c.json) << c.text;
 }
@@ -41,48 +45,72 @@ TEST(JsonWriter, PutsCommasBetweenMembersAndItems) {
   EXPECT_EQ(json.Text(), R"({"a":1,"b":[6.5,false,"x",{}],"c":-0.25})");
 }
 
-// The model places every control in CSS pixels with the desktop's rounding, and carries what the
-// page needs to build and wire it.
-TEST(WindowModelJson, DescribesEachControlAsTheDesktopBuildsIt) {
-  const std::string model = WindowModelJson();
-  const std::string_view parts[] = {
-      // a banner left of the window stays whole pixels to the left, and is stretched
-      R"("name":"Image1","kind":"picture","text":"","parent":"frmMain","tab":-1,"rect":[-16,0,480,48])",
-      R"("picture":"images/banner.svg","fit":"stretch")",
-      // a page's control relative to its tab set, its caption naming it, its formula
-      R"("name":"txtGPM","kind":"field","text":"","parent":"SSTabHyd","tab":0,"rect":[16,202,49,19],"tabOrder":6,"focus":true)",
-      R"("name":"cmdHP","kind":"button","text":"Calc","parent":"SSTabHyd","tab":0)",
-      R"("action":"calculate","formula":"Horsepower = )",
-      // the link completed with the site's name; a list with its gauges; the nested tab set
-      R"("name":"Label3","kind":"link","text":"Go to Tallies Home")",
-      R"j("name":"SSTab1","parent":"SSTabGen","parentTab":2,"captions":["Weight","Weight Per Length","Per Volume (Density)"],"tabsPerRow":3,"background":"default")j",
-      // the access key marked with "&" is not shown
-      R"("name":"cmdSysInfo","kind":"button","text":"System Info...","accessKey":"S","parent":"frmAbout")",
-      R"("views":[{"name":"HydraulicView","option":"optHyd","tabSet":"SSTabHyd"},)",
-      R"("initialFocus":"SSTabHyd")",
-      R"("smallestResultPoints":6.5)",
+// A face in which every character is `width` pixels wide at 8 points, in proportion to the size.
+MeasureText Face(double width) {
+  return [width](std::string_view text, double points) {
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+      return (static_cast<unsigned char>(c) & 0xc0) != 0x80;  // UTF-8 lead bytes
+    });
+    return static_cast<double>(characters) * width * points / kControlPoints;
   };
-  for (std::string_view part : parts) EXPECT_TRUE(Holds(model, part)) << part;
-  EXPECT_TRUE(Holds(model, R"("name":"Combo1","kind":"list","text":"Select Gauge")"));
-  EXPECT_TRUE(Holds(model, R"("entries":[")"));
 }
 
-TEST(ClickJson, AnswersWithTheWritesOfTheCalculator) {
-  WebForm form;
+TEST(ClickJson, AnswersWithTheWritesOfTheCalculatorAndHowEachResultIsDrawn) {
+  WebForm form(Face(0));
   form.Type("txtGPM", "10");
   form.Type("txtPSI", "1500");
   EXPECT_EQ(ClickJson(form, "cmdHP"),
             R"({"ran":true,"writes":[{"control":"lblHP","text":"8.751458","caption":true,)"
-            R"("shortened":["8.75145…","8.7514…","8.751…","8.75…","8.7…","8…"]}],)"
-            R"("message":"","said":"Horsepower Required 8.751458"})");
-  // A two-way pair writes the other field, which has no shortened forms.
+            R"("points":8,"shown":"8.751458"}],"message":"","said":"Horsepower Required 8.751458",)"
+            R"("description":)" +
+                JsonString(DescriptionAfterCalc("Horsepower Required 8.751458", "cmdHP")) + "}");
+  // A two-way pair writes the other field, which is drawn as a field draws it.
   form.Type("txtin1", "2");
-  EXPECT_TRUE(Holds(ClickJson(form, "Command2"),
-                    R"({"control":"txtmm1","text":"50.8","caption":false,"shortened":[]})"));
+  EXPECT_TRUE(
+      Holds(ClickJson(form, "Command2"), R"({"control":"txtmm1","text":"50.8","caption":false})"));
+}
+
+// The module fits a result with FitResult over the page's measure and the label's own width.
+TEST(ClickJson, FitsEachResultToItsLabelWithThePagesMeasure) {
+  const double room = TwipsToPixels(FindControl("lblHP")->width);
+  const struct {
+    double pixelsPerCharacter;
+    std::string_view drawn;
+  } cases[] = {
+      {room / 8, R"("points":8,"shown":"8.751458")"},      // the eight characters fit
+      {room / 7.6, R"("points":7.5,"shown":"8.751458")"},  // at one step smaller
+      {room / 4.5, R"("points":6.5,"shown":"8.75…")"},     // at 6.5 pt five characters fit
+      {room, R"("points":6.5,"shown":"8…")"},              // none fits: the shortest form
+  };
+  for (const auto& c : cases) {
+    WebForm form(Face(c.pixelsPerCharacter));
+    form.Type("txtGPM", "10");
+    form.Type("txtPSI", "1500");
+    const std::string answer = ClickJson(form, "cmdHP");
+    EXPECT_TRUE(Holds(answer, c.drawn)) << c.pixelsPerCharacter << ": " << answer;
+  }
+}
+
+// Copying copies the whole result unless part of a result shown whole is selected.
+TEST(CopiedResult, CopiesTheWholeResultUnlessPartOfItIsSelected) {
+  WebForm form(Face(1000));
+  form.Type("txtGPM", "10");
+  form.Type("txtPSI", "1500");
+  ClickJson(form, "cmdHP");
+  const struct {
+    std::string_view shown, selection, copied;
+  } cases[] = {
+      {"8.751458", "", "8.751458"},
+      {"8.751458", "751", "751"},
+      {"8…", "8", "8.751458"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CopiedResult(form, "lblHP", c.shown, c.selection), c.copied) << c.selection;
+  }
 }
 
 TEST(ClickJson, ReadsAndWritesWithTheBrowsersDecimalSeparator) {
-  WebForm form;
+  WebForm form(Face(0));
   form.SetDecimalSeparator(",");
   form.Type("txtin1", "2,5");
   EXPECT_TRUE(Holds(ClickJson(form, "Command2"), R"("text":"63,5")"));
@@ -91,18 +119,19 @@ TEST(ClickJson, ReadsAndWritesWithTheBrowsersDecimalSeparator) {
 }
 
 TEST(ClickJson, AFaultBecomesTheMessageAndNothingIsThrown) {
-  WebForm form;
+  WebForm form(Face(0));
   form.Type("txtDIA", "1e200");
   const std::string answer = ClickJson(form, "cmdArea");
   EXPECT_TRUE(Holds(answer, R"({"ran":false,)")) << answer;
   EXPECT_TRUE(Holds(answer, R"("message":"The calculation stopped: Overflow.\n)")) << answer;
-  EXPECT_TRUE(Holds(answer, R"("said":"")")) << answer;
+  EXPECT_TRUE(Holds(answer, R"("said":"","description":"")")) << answer;
 }
 
 TEST(ClickJson, RunsNothingForTheControlsThePageHandles) {
-  WebForm form;
+  WebForm form(Face(0));
   for (std::string_view control : {"optGen", "cmdAbout", "Label3", "cmdOK", "lblHP", "nosuch"}) {
-    EXPECT_EQ(ClickJson(form, control), R"({"ran":false,"writes":[],"message":"","said":""})")
+    EXPECT_EQ(ClickJson(form, control),
+              R"({"ran":false,"writes":[],"message":"","said":"","description":""})")
         << control;
   }
   EXPECT_TRUE(Holds(ClickJson(form, "cmdSysInfo"),

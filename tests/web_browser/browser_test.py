@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
-"""The browser front-end in headless Chromium: every calculating control with a worked example
-from the calculators' own tests, tabs and views, a fault report, the regional decimal comma, an
-offline reload, the About box, the keyboard, screen-reader names, contrast, a narrow screen, a
-5 MB paste into a field, and digits of other scripts with invisible marks among them.
+"""The browser front-end in headless Chromium: every worked example of the calculators' catalogue
+(read from the model document the module exports), tabs and views, the fault reports, the
+regional decimal comma, an offline reload, the About box, the keyboard order and keys,
+screen-reader names and announcements, contrast, a narrow screen, a 5 MB paste into a field, and
+digits of other scripts with invisible marks among them.
 
 Usage: browser_test.py SITE_FOLDER. Prints one line per check and what it found wrong, then
 "N passed, N failed"; exits non-zero on any failure.
 """
 
 import functools
+import json
 import http.server
 import os
 import re
@@ -127,13 +129,31 @@ class Page:
         ActionChains(self.d).send_keys(key).perform()
         time.sleep(0.05)
 
+    def model(self):
+        """The model document, as a second instance of the page's module makes it."""
+        if not hasattr(self, "_model"):
+            if self.js("return typeof TalliesCore") == "undefined":
+                self.load()
+            self.d.set_script_timeout(20)
+            self._model = json.loads(self.d.execute_async_script(
+                "const done = arguments[arguments.length - 1];"
+                "TalliesCore({}).then(core => done(core.ccall('tallies_model', 'string', [], [])))"))
+        return self._model
+
     def go(self, tab_set, tab):
         """Shows a page as a user would: the view's option, then the tab (and its parent's)."""
-        if tab_set == M:
-            self.go(G, 2)
+        layout = next(s for s in self.model()["tabSets"] if s["name"] == tab_set)
+        if layout["parent"] == "frmMain":
+            self.click(next(v["option"] for v in self.model()["views"] if v["tabSet"] == tab_set))
         else:
-            self.click({H: "optHyd", G: "optGen"}[tab_set])
+            self.go(layout["parent"], layout["parentTab"])
         self.click(f"{tab_set}-tab-{tab}")
+
+    def go_to(self, control):
+        """Shows the page a control of the main window is on."""
+        found = next(c for c in self.model()["controls"] if c["name"] == control)
+        if found["parent"] != "frmMain":
+            self.go(found["parent"], found["tab"])
 
     def fill(self, texts):
         for control, text in texts.items():
@@ -167,31 +187,43 @@ class Page:
         self.click("message-ok")
         expect(problems, self.is_open("message"), False, f"{when}: #message open after OK")
 
-    def calculate(self, case, problems, message=None):
-        """One worked example: fill, click (a list calculates as it is chosen), compare."""
-        control, tab_set, tab, inputs, expected = case
-        where = f"{control} ({tab_set} tab {tab})"
+    def calculate(self, case, problems):
+        """One worked example: fill, click (a list calculates as it is chosen), compare; a fault
+        example's message is the module's fault report."""
+        control, given, shown, fault = case
+        where = f"{control} {given}"
         try:
-            self.go(tab_set, tab)
-            self.fill(inputs)
+            self.go_to(control)
+            self.fill(given)
             if self.el(control).tag_name == "button":
                 self.click(control)
         except Exception as error:
             return problems.append(f"{where}: {first_line(error)}")
-        if message:
-            self.expect_message(message, problems, where)
-        self.wait(lambda: all(self.value(c) == t for c, t in expected.items()))
-        for result, want in expected.items():
+        if fault:
+            self.expect_message(fault, problems, where)
+        self.wait(lambda: all(self.value(c) == t for c, t in shown.items()))
+        for result, want in shown.items():
             expect(problems, self.value(result), want, f"{where}: #{result}")
-            # A result too wide for its box shows fewer fraction digits and a mark, then the rest.
-            shown = self.js("return document.getElementById(arguments[0])?.textContent", result)
-            head, _, tail = shown.partition("…") if shown else ("", "", "")
-            if self.el(result).tag_name == "output" and shown != want and not (
-                    want.startswith(head) and want.endswith(tail) and "…" in shown):
-                problems.append(f"{where}: #{result} shows {shown!r} for {want!r}")
-        if not message and self.is_open("message"):
+            if self.el(result).tag_name != "output":
+                continue
+            # A result too wide for its box shows fewer fraction digits and a mark, then the rest;
+            # a screen reader reads the whole result however it is drawn.
+            drawn, read = self.js(RESULT_TEXTS_JS, result)
+            head, _, tail = drawn.partition("…")
+            if drawn != want and not (want.startswith(head) and want.endswith(tail) and "…" in drawn):
+                problems.append(f"{where}: #{result} shows {drawn!r} for {want!r}")
+            expect(problems, read, want, f"{where}: #{result} as a screen reader reads it")
+        if not fault and self.is_open("message"):
             problems.append(f"{where}: a message opened: {self.el('message-text').text!r}")
             self.click("message-ok")
+
+
+# A result's text as it is drawn (without what is hidden from sight) and as a screen reader reads
+# it (without what is hidden from screen readers).
+RESULT_TEXTS_JS = """const e = document.getElementById(arguments[0]);
+const without = (hidden) => { const c = e.cloneNode(true);
+  c.querySelectorAll(hidden).forEach(h => h.remove()); return c.textContent; };
+return [without('.visually-hidden'), without('[aria-hidden=true]')];"""
 
 
 def expect(problems, got, want, what):
@@ -211,98 +243,25 @@ TAB_CAPTIONS = {
 }
 
 
-def cases(table):
-    """Rows 'control page field=text ... -> result=text ...'; the page is H, G or M (the
-    hydraulic, general and mass tab sets) and the tab's number; # starts a comment."""
-    rows = []
-    for line in table.strip().splitlines():
-        if line.startswith("#"):
-            continue
-        control, page, *pairs = line.split()
-        arrow = pairs.index("->")
-        texts = [dict(pair.split("=", 1) for pair in part) for part in (pairs[:arrow],
-                                                                         pairs[arrow + 1:])]
-        rows.append((control, {"H": H, "G": G, "M": M}[page[0]], int(page[1:]), *texts))
-    return rows
+def examples(model, fault=False, calculators=None):
+    """The catalogue's worked examples as (control, given, shown, fault message or None): those
+    without a fault, or the fault examples; of every calculator, or of those chosen."""
+    return [(c["control"], dict(e["given"]), dict(e["shown"]), e.get("fault", {}).get("message"))
+            for c in model["calculators"] if calculators is None or calculators(c)
+            for e in c["examples"] if ("fault" in e) == fault]
 
 
-# One worked example per calculating control, from the calculators' tests (tests/hydraulic,
-# tests/conversions, tests/gauges). Unit pairs without a written example there convert one
-# unit of A, as unit_factors_test does: the result is the factor as the pair table writes it.
-CALCULATIONS = cases("""
-cmdHP H0 txtGPM=10 txtPSI=1500 -> lblHP=8.751458
-cmdArea H1 txtDIA=3 -> lblArea=7.068583 txtArea1=7.068583 txtArea2=7.068583
-cmdForce H1 txtArea1=3.141593 txtPSI1=1000 -> lblForce=3141.593
-cmdSpeed H1 txtArea2=3.141593 txtGPM1=10 -> lblCylSpeed=1.02114
-cmdTR H2 txtTorque= txtHP2=10 txtRPM=1800 -> txtTorque=29.17778 txtHP2=10 txtRPM=1800
-Command1 H3 txtIDVel=1 txtGPMVel=10 -> lblVelocity=4.084552
-cmdTorqueDisplacement H4 txtDispTor=2 txtPSITor=1000 -> lblTorqueTor=26.52582
-cmdForceAngle H5 txtTotalForce=2500 txtAngleAng=60 -> lblForceAng=2165.063
-cmdPumpMotorGPM H6 txtW=1 txtD=2 txtL=3.5 txtRPMpump=1800 -> lblGPMpump=17.625 lblCIR=2.25
-Command2 G0 txtin1= txtmm1=100 -> txtin1=3.93700787401575 txtmm1=100
-Command3 G0 txtin2=1 txtcm= -> txtcm=2.54
-Command4 G0 txtin3=1 txtm= -> txtm=0.0254
-Command5 G0 txtft= txtm1=24 -> txtft=78.740157480315
-Command6 G0 txtyd= txtm2= -> txtyd=0 txtm2=
-Command7 G0 txtmi=1 txtkm= -> txtkm=1.609347
-Command8 G1 txtcuin=1 txtcum1= -> txtcum1=1.639E-05
-Command9 G1 txtcuft=1 txtcum2= -> txtcum2=0.02831685
-Command10 G1 txtcuyd=1 txtcum3= -> txtcum3=0.7645549
-Command11 G1 txtfloz1= txtml1=100 -> txtfloz1=3.381402
-Command12 G1 txtfloz2=1 txtcum5= -> txtcum5=2.957E-05
-# Both fields filled: the click clears them.
-Command13 G1 txtgal1=1 txt11=2 -> txtgal1= txt11=
-Command14 G1 txtgal2=1 txtcum4= -> txtcum4=0.00378541
-Command15 G1 txtgal3=1 txtl3= -> txtl3=4.546
-Command16 G1 txtgal4=1 txtcum6= -> txtcum6=0.004546
-Command17 M0 txtlbwm= txtkgwm=1 -> txtlbwm=2.20462247603796
-Command18 M0 txttonwm= txtkgwm2=1000 -> txttonwm=1.102311
-Command20 M1 txtklf=1 txtkgm1= -> txtkgm1=1488
-Command21 M1 txtplf=1000 txtkgm2= -> txtkgm2=1488
-Command22 M2 txtpcf= txtkgcum1=1000 -> txtpcf=62.427974
-Command23 M2 txtlbcuyd= txtkgcum2=1 -> txtlbcuyd=1.68548794876117
-Command24 G3 txtsqft=1 txtsqm1= -> txtsqm1=0.09290304
-Command25 G3 txtsqin=1 txtsqm2= -> txtsqm2=0.00064516
-Command26 G3 txtsqyd=1 txtsqm3= -> txtsqm3=0.83612736
-Command27 G3 txtac=1 txtha= -> txtha=0.4047
-Command28 G4 txtFahrenheit1=212 -> lblCelsius1=100
-Command29 G4 txtCelsius1=37 -> lblFahrenheit1=98.6
-Command30 G4 txtFahrenheit2=212 -> lblKelvin1=373
-Command31 G4 txtKelvin1=0 -> lblFahrenheit2=-459.4
-Command32 G4 txtCelsius2=0 -> lblKelvin2=273
-Command33 G4 txtKelvin2=0 -> lblCelsius2=-273
-Combo1 G5 Combo1=38 -> lblSteelGauge=0.0060
-Combo2 G5 Combo2=56 -> lblWireGauge=0.00049
-""")
+def first_example(model, control):
+    return next(case for case in examples(model) if case[0] == control)
 
-# With a regional comma (the calculators' RegionalComma tests): results are written with it,
-# fields accept it, and a point still reads as a separator.
-COMMA_CALCULATIONS = cases("""
-cmdHP H0 txtGPM=10 txtPSI=1500 -> lblHP=8,751458
-cmdTorqueDisplacement H4 txtDispTor=1,5 txtPSITor=2500 -> lblTorqueTor=49,73592
-Command2 G0 txtin1=1,5 txtmm1= -> txtmm1=38,1
-Command2 G0 txtin1=1.5 txtmm1= -> txtmm1=38,1
-""")
 
-# Faults, each after the same control's worked example: results written before the fault stay
-# (hydraulic_faults_test; angle_gear_pump_buttons_test writes the flow before the displacement
-# overflows).
-FAULTS = cases("""
-cmdHP H0 txtGPM=1E30 txtPSI=1E30 -> lblHP=8.751458
-cmdPumpMotorGPM H6 txtW=1000 txtD=0 txtL=-1E18 txtRPMpump=1 -> lblGPMpump=-1.305556E+37 lblCIR=2.25
-""")
-FAULT_TEXT = "The calculation stopped: Overflow.\nCheck the values and click Calc again."
+def with_comma(case, given_too=True):
+    """An example as a browser with a regional comma shows it; what is typed keeps its point
+    when `given_too` is false (a point still reads as a separator)."""
+    control, given, shown, fault = case
+    comma = lambda texts: {c: t.replace(".", ",") for c, t in texts.items()}
+    return control, comma(given) if given_too else given, comma(shown), fault
 
-# The caption that names each field, list and result (CaptionOf), on some pages.
-ACCESSIBLE_NAMES = {
-    (H, 0): {"txtGPM": "Gallons Per Minute", "txtPSI": "PSI", "lblHP": "Horsepower Required"},
-    (G, 0): {"txtin1": "inch (in)", "txtmm1": "millimeter (mm)", "txtft": "foot (ft)",
-             "txtm1": "meter (m)", "txtin2": "inch (in)", "txtcm": "centimeter (cm)",
-             "txtyd": "yard (yd)", "txtm2": "meter (m)", "txtin3": "inch (in)",
-             "txtm": "meter (m)", "txtmi": "mile (US Statute)", "txtkm": "kilometer (km)"},
-    (G, 5): {"Combo1": "Sheet Metal Thickness", "Combo2": "Wire Gauge Thickness",
-             "lblSteelGauge": "Sheet Metal Thickness", "lblWireGauge": "Wire Gauge Thickness"},
-}
 
 ABOUT_TEXTS = {
     "lblTitle": "Tallies", "cmdOK": "OK", "cmdSysInfo": "System Info...",
@@ -339,14 +298,19 @@ def expect_view(page, shown, problems, when):
 
 def check_calculations(page, problems):
     page.load()
+    model = page.model()
     found = page.js("""return [...document.querySelectorAll('button, select')]
         .filter(e => e.tagName === 'SELECT' || e.textContent.trim() === 'Calc').map(e => e.id)""")
-    expect(problems, sorted(found), sorted(case[0] for case in CALCULATIONS),
+    expect(problems, sorted(found), sorted(c["control"] for c in model["calculators"]),
            "Calc buttons and lists on the page")
+    untried = [c["control"] for c in model["calculators"]
+               if not any("fault" not in e for e in c["examples"])]
+    if untried:
+        problems.append(f"calculators without a worked example to run: {untried}")
     for control in ("Combo1", "Combo2"):
         expect(problems, page.js("return document.getElementById(arguments[0])?.options[0]?.text",
                                  control), "Select Gauge", f"#{control}'s first entry")
-    for case in CALCULATIONS:
+    for case in examples(model):
         page.calculate(case, problems)
 
 
@@ -375,10 +339,15 @@ def check_tabs_and_views(page, problems):
 
 
 def check_fault_report(page, problems):
+    """Each fault example after a worked example of its calculator: the module's report, and the
+    results the example names (written before the fault, or kept) show as it says."""
     page.load()
-    for case in FAULTS:
-        page.calculate(next(c for c in CALCULATIONS if c[0] == case[0]), problems)
-        page.calculate(case, problems, message=FAULT_TEXT)
+    faults = examples(page.model(), fault=True)
+    if not faults:
+        problems.append("the catalogue has no fault example")
+    for case in faults:
+        page.calculate(first_example(page.model(), case[0]), problems)
+        page.calculate(case, problems)
 
 
 def check_decimal_comma(page, problems):
@@ -389,7 +358,14 @@ def check_decimal_comma(page, problems):
         language = comma.js("return navigator.language")
         if not language.startswith("de"):
             raise AssertionError(f"the de-DE browser reports navigator.language {language!r}")
-        for case in COMMA_CALCULATIONS:
+        # Of each calculator, the first example with a separator in it (the lists show their
+        # tables' texts as they are); the first also typed with a point, which still reads as one.
+        cases = {}
+        for case in examples(comma.model(), calculators=lambda c: c["kind"] != "lookup"):
+            if "." in "".join([*case[1].values(), *case[2].values()]):
+                cases.setdefault(case[0], case)
+        cases = list(cases.values())
+        for case in [with_comma(cases[0], given_too=False)] + [with_comma(c) for c in cases]:
             comma.calculate(case, problems)
     finally:
         browser.quit()
@@ -405,10 +381,12 @@ def check_about_box(page, problems):
         expect(problems, " ".join(page.el(control).text.split()), want, f"#{control}")
     # Modeless: the window still takes the keyboard and calculates while the box is open (the
     # box may cover the Calc button).
-    page.fill({"txtGPM": "1714", "txtPSI": "1"})
-    page.js("document.getElementById('cmdHP').focus()")
+    control, given, shown, _ = first_example(page.model(), "cmdHP")
+    page.fill(given)
+    page.js("document.getElementById(arguments[0]).focus()", control)
     page.press(Keys.ENTER)
-    expect(problems, page.value("lblHP"), "1", "Enter on #cmdHP with the About box open: #lblHP")
+    expect(problems, {c: page.value(c) for c in shown}, shown,
+           f"Enter on #{control} with the About box open")
     page.click("cmdAbout")
     expect(problems, page.js("return [document.querySelectorAll('#frmAbout').length, "
                              "document.querySelectorAll('dialog[open]').length]"),
@@ -420,39 +398,97 @@ def check_about_box(page, problems):
     expect(problems, page.is_open("frmAbout"), False, "#frmAbout open after #cmdOK")
 
 
+# The model's keyboard order as the page shows it: the controls on view, a tab set as its current
+# tab (the set is one stop) and a group of option buttons as its chosen one (the browser's one
+# stop per group, where the arrows choose).
+SHOWN_ORDER_JS = """const [order, sets] = arguments;
+return order.flatMap(name => {
+  const e = sets.includes(name)
+    ? document.querySelector(`#${CSS.escape(name)} [role=tab][tabindex="0"]`)
+    : document.getElementById(name);
+  if (!e || !e.getClientRects().length || (e.type === 'radio' && !e.checked)) return [];
+  return [e.id];
+});"""
+POSITIVE_TABINDEX_JS = """return [...document.querySelectorAll('[tabindex]')].filter(e => e.tabIndex > 0)
+    .map(e => e.id || e.tagName);"""
+
+
+def walk_tab_key(page, problems, order, where):
+    """From the first control of `order` on view, the Tab key visits the rest in that order."""
+    sets = [s["name"] for s in page.model()["tabSets"]]
+    want = page.js(SHOWN_ORDER_JS, order, sets)
+    page.js("document.getElementById(arguments[0]).focus()", want[0])
+    got = [page.js("return document.activeElement?.id")]
+    for _ in want[1:]:
+        page.press(Keys.TAB)
+        got.append(page.js("return document.activeElement?.id"))
+    expect(problems, got, want, f"{where}: the Tab key's order")
+    expect(problems, page.js(POSITIVE_TABINDEX_JS), [], f"{where}: elements with tabindex above 0")
+
+
 def check_keyboard(page, problems):
     def active():
         return page.js("return document.activeElement?.id")
 
     page.load()
-    page.click(f"{H}-tab-0")
-    expect(problems, active(), f"{H}-tab-0", f"focus after a click on {H}-tab-0")
-    order = []
-    for _ in range(3):
-        page.press(Keys.TAB)
-        order.append(active())
-    expect(problems, order, ["cmdHP", "txtPSI", "txtGPM"], "Tab from the tab strip goes to")
-    page.click(f"{H}-tab-0")
+    model = page.model()
+    if len(model["focusOrder"]) < 100:
+        problems.append(f"the model's keyboard order has only {len(model['focusOrder'])} controls")
+    # Pages where the window's own controls come between the pages' (cmdAbout, the options), and
+    # the nested tab set.
+    for tab_set, tab in ((H, 0), (H, 2), (H, 6), (G, 0), (M, 1)):
+        page.go(tab_set, tab)
+        walk_tab_key(page, problems, model["focusOrder"], f"{tab_set} tab {tab}")
+    page.click("cmdAbout")
+    walk_tab_key(page, problems, model["about"]["focusOrder"], "the About box")
+    page.click("cmdOK")
+    page.go(H, 0)
     page.press(Keys.ARROW_RIGHT)
     expect(problems, active(), f"{H}-tab-1", f"focus after Right arrow on {H}-tab-0")
     expect_tab(page, H, 1, problems, "after Right arrow")
     page.press(Keys.ARROW_LEFT)
     expect_tab(page, H, 0, problems, "after Left arrow")
-    for key, name, texts, want in [(Keys.ENTER, "Enter", {"txtGPM": "1714", "txtPSI": "1"}, "1"),
-                                   (Keys.SPACE, "Space", {"txtGPM": "-10", "txtPSI": "1500"},
-                                    "-8.751458")]:
-        page.fill(texts)
-        page.js("document.getElementById('cmdHP').focus()")
+    control, given, shown, _ = first_example(model, "cmdHP")
+    for key, name in ((Keys.ENTER, "Enter"), (Keys.SPACE, "Space")):
+        page.fill(given)
+        for result in shown:  # emptied, so only the key can write them again
+            page.js("const e = document.getElementById(arguments[0]); e.dataset.text = '';"
+                    "e.textContent = '';", result)
+        page.js("document.getElementById(arguments[0]).focus()", control)
         page.press(key)
-        expect(problems, page.value("lblHP"), want, f"{name} on the focused #cmdHP: #lblHP")
+        expect(problems, {c: page.value(c) for c in shown}, shown, f"{name} on the focused #{control}")
+
+
+# Which elements are live regions: every element marked so, and those live by their role.
+LIVE_REGIONS_JS = """return [...document.querySelectorAll(
+    '[aria-live], output, [role=status], [role=alert], [role=log], [role=marquee], [role=timer]')]
+  .filter(e => e.getAttribute('aria-live') !== 'off').map(e => e.id || e.tagName);"""
 
 
 def check_accessible_names(page, problems):
+    """Each field, list and result named by its caption on every page; after a Calc, the words the
+    desktop says (each written control by its caption, then its text) in the one live region, and
+    the Calc button described by them and its formula."""
     page.load()
-    for (tab_set, tab), names in ACCESSIBLE_NAMES.items():
+    controls = {c["name"]: c for c in page.model()["controls"]}
+    named = [c for c in controls.values() if c.get("caption")]
+    for tab_set, tab in ALL_PAGES:
         page.go(tab_set, tab)
-        for control, caption in names.items():
-            expect(problems, page.el(control).accessible_name, caption, f"#{control}'s name")
+        for control in named:
+            if (control["parent"], control["tab"]) == (tab_set, tab):
+                expect(problems, page.el(control["name"]).accessible_name,
+                       controls[control["caption"]]["text"], f"#{control['name']}'s name")
+    expect(problems, page.js(LIVE_REGIONS_JS), ["announce"], "live regions")
+    for case in [first_example(page.model(), c) for c in ("cmdHP", "cmdArea", "cmdTR")]:
+        page.calculate(case, problems)
+        control, _, shown, _ = case
+        said = "; ".join(f"{controls[controls[c]['caption']]['text']} {t or 'empty'}"
+                         for c, t in shown.items())
+        page.wait(lambda: page.el("announce").get_attribute("textContent") == said)
+        expect(problems, page.el("announce").get_attribute("textContent"), said,
+               f"{control}: the announcement")
+        expect(problems, page.el(control).get_attribute("aria-description"),
+               f"{said}. {controls[control]['formula']}", f"{control}: its description")
     link = page.el("Label3")
     expect(problems, [link.tag_name, link.text, link.get_attribute("target"),
                       link.get_attribute("rel")], ["a", "Go to Tallies Home", "_blank", "noopener"],
@@ -495,7 +531,7 @@ ALL_PAGES = [(tab_set, tab) for tab_set in (H, G, M) for tab in range(len(TAB_CA
 
 def check_contrast_and_width(page, problems):
     page.load()
-    page.calculate(CALCULATIONS[0], problems)  # a result to read
+    page.calculate(first_example(page.model(), "cmdHP"), problems)  # a result to read
     seen = {}
     for scheme in ("light", "dark"):
         page.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
@@ -557,7 +593,7 @@ def check_offline_reload(page, problems):
               "the page to be ready offline", 20)
     expect(problems, page.js("return !!navigator.serviceWorker.controller"), True,
            "offline: a service worker controls the page")
-    page.calculate(CALCULATIONS[0], problems)
+    page.calculate(first_example(page.model(), "cmdHP"), problems)
 
 
 # A paste of 5 MB into one field: far beyond what the module's stack holds (5 MB, and each
@@ -574,23 +610,29 @@ def paste(page, control, head, piece, count):
 
 def check_long_paste(page, problems):
     page.load()
-    page.go(H, 0)
-    page.fill({"txtPSI": "1500"})
+    control, given, shown, _ = case = first_example(page.model(), "cmdHP")
+    overflow = next(fault for *_, fault in examples(page.model(), fault=True)
+                    if "Overflow" in fault)
+    field, other = given
+    page.go_to(control)
+    page.fill({other: given[other]})
     # Digits all the way: read whole, the number is beyond any Double.
-    paste(page, "txtGPM", "", "1", LONG_PASTE_CHARACTERS)
-    page.click("cmdHP")
-    page.expect_message(FAULT_TEXT, problems, "5 MB of digits in #txtGPM")
+    paste(page, field, "", "1", LONG_PASTE_CHARACTERS)
+    page.click(control)
+    page.expect_message(overflow, problems, f"5 MB of digits in #{field}")
     # Ordinary Calcs after it give their results, the first with the long text still in the field
     # the second reads: a number followed by 5 MB of other characters is read by its number.
-    page.calculate(CALCULATIONS[0], problems)
-    paste(page, "txtGPM", "1714", "\u00e9", LONG_PASTE_CHARACTERS)
-    page.fill({"txtPSI": "1"})
-    page.click("cmdHP")
-    page.wait(lambda: page.value("lblHP") == "1")
-    expect(problems, page.value("lblHP"), "1", "1714 and 5 MB of letters in #txtGPM: #lblHP")
+    page.calculate(case, problems)
+    for result in shown:
+        page.js("document.getElementById(arguments[0]).dataset.text = ''", result)
+    paste(page, field, given[field], "\u00e9", LONG_PASTE_CHARACTERS)
+    page.click(control)
+    page.wait(lambda: all(page.value(c) == t for c, t in shown.items()))
+    expect(problems, {c: page.value(c) for c in shown}, shown,
+           f"{given[field]} and 5 MB of letters in #{field}")
     if page.is_open("message"):
         problems.append(f"after a long paste: a message opened: {page.el('message-text').text!r}")
-    page.calculate(CALCULATIONS[0], problems)
+    page.calculate(case, problems)
     faults = [entry["message"][:160] for entry in page.d.get_log("browser")
               if "RuntimeError" in entry["message"] or "out of bounds" in entry["message"]]
     if faults:
@@ -598,27 +640,66 @@ def check_long_paste(page, problems):
 
 
 # Digits of other scripts and the invisible marks a phone keyboard or a paste leaves in a field
-# read as the number they show.
-SCRIPT_CALCULATIONS = [
-    # Arabic-Indic 1 and 0 with a right-to-left mark between them; Persian 1500.
-    ("cmdHP", H, 0, {"txtGPM": "\u0661\u200f\u0660", "txtPSI": "\u06f1\u06f5\u06f0\u06f0"},
-     {"lblHP": "8.751458"}),
-    # Full-width digits, the Devanagari 3 of the diameter behind a left-to-right mark.
-    ("cmdArea", H, 1, {"txtDIA": "\u200e\u0969"},
-     {"lblArea": "7.068583", "txtArea1": "7.068583", "txtArea2": "7.068583"}),
-    ("Command29", G, 4, {"txtCelsius1": "\uff13\uff17"}, {"lblFahrenheit1": "98.6"}),
-]
+# read as the number they show: the worked examples of the first page's calculators typed in
+# Arabic-Indic digits behind a right-to-left mark, Devanagari digits behind a left-to-right mark,
+# and full-width digits.
+SCRIPTS = [("\u0660", "\u200f"), ("\u0966", "\u200e"), ("\uff10", "")]
+
+
+def in_script(text, zero, mark):
+    return mark + "".join(chr(ord(zero) + int(c)) if c.isdigit() else c for c in text)
 
 
 def check_other_scripts(page, problems):
     page.load()
-    for case in SCRIPT_CALCULATIONS:
-        page.calculate(case, problems)
+    cases = examples(page.model(), calculators=lambda c: c["kind"] == "formula")
+    for (control, given, shown, fault), (zero, mark) in zip(cases, SCRIPTS):
+        page.calculate((control, {c: in_script(t, zero, mark) for c, t in given.items()}, shown,
+                        fault), problems)
+
+
+# What a copy command copies from the focused result with this much of its text selected (-1:
+# nothing); the page answers it as the module says.
+COPY_JS = """const e = document.getElementById(arguments[0]); e.focus();
+const selection = getSelection(); selection.removeAllRanges();
+if (arguments[1] >= 0) { const range = document.createRange();
+  const text = e.querySelector('[aria-hidden]')?.firstChild ?? e.firstChild;
+  range.setStart(text, 0); range.setEnd(text, arguments[1]); selection.addRange(range); }
+const data = new DataTransfer();
+e.dispatchEvent(new ClipboardEvent('copy', {clipboardData: data, bubbles: true, cancelable: true}));
+return [data.getData('text/plain'), e.scrollWidth <= e.clientWidth];"""
+
+
+def check_long_result(page, problems):
+    """A result too long for its label, as a fault-free extreme input gives one: drawn shortened
+    and fitting, read whole by a screen reader, copied whole; a result shown whole copies what
+    of it is selected."""
+    page.load()
+    control, given, shown, _ = first_example(page.model(), "Command28")
+    result = next(iter(shown))
+    field = next(iter(given))
+    page.go_to(control)
+    page.fill({field: "-1E300"})
+    page.click(control)
+    page.wait(lambda: page.value(result))
+    whole = page.value(result)
+    drawn, read = page.js(RESULT_TEXTS_JS, result)
+    if "…" not in drawn or drawn == whole:
+        problems.append(f"#{result} draws {drawn!r} for {whole!r}, not shortened")
+    expect(problems, read, whole, f"#{result} as a screen reader reads it")
+    for selected in (-1, 3):
+        expect(problems, page.js(COPY_JS, result, selected), [whole, True],
+               f"#{result} shortened, {selected} characters selected: [copied, fits]")
+    page.calculate(first_example(page.model(), control), problems)
+    expect(problems, page.js(COPY_JS, result, 2), [shown[result][:2], True],
+           f"#{result} whole, 2 characters selected: [copied, fits]")
+    expect(problems, page.js(COPY_JS, result, -1), [shown[result], True],
+           f"#{result} whole, nothing selected: [copied, fits]")
 
 
 CHECKS = [check_calculations, check_tabs_and_views, check_fault_report, check_decimal_comma,
           check_about_box, check_keyboard, check_accessible_names, check_contrast_and_width,
-          check_offline_reload, check_long_paste, check_other_scripts]
+          check_offline_reload, check_long_paste, check_other_scripts, check_long_result]
 
 
 def main():

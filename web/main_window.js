@@ -1,0 +1,183 @@
+// The main window, built from the window model the module exports; clicks go to the module's
+// calculators and their answers are shown.
+import { byId, element, place } from "./elements.js";
+import { AboutBox, messageBox } from "./dialogs.js";
+import { showResult } from "./results.js";
+import { TabSet } from "./tab_sets.js";
+
+// The decimal separator of the browser's language ("." for a language it cannot format):
+// results are written with it, and fields are read with it as well as with ".".
+function decimalSeparator() {
+  try {
+    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+    return parts.find((part) => part.type === "decimal")?.value ?? ".";
+  } catch (error) {
+    return ".";
+  }
+}
+
+export class MainWindow {
+  // `call` calls one of the module's entry points with texts and answers its text.
+  constructor(call, model) {
+    Object.assign(this, { call, model, root: byId("frmMain"), tabSets: new Map() });
+    this.byName = new Map(model.controls.map((control) => [control.name, control]));
+  }
+
+  build() {
+    const { model, root } = this;
+    place(root, [0, 0, ...model.size]);
+    root.setAttribute("aria-label", model.title);
+    document.title = model.title;
+    const style = document.documentElement.style;
+    Object.entries(model.colours).forEach(([key, colour]) => style.setProperty(`--${key}`, colour));
+    // The controls that take the focus go into the window and its pages in the keyboard order,
+    // each page where its first control comes, so the order of the elements is the order of the
+    // Tab key. Captions and pictures go first in their page, read before what they name.
+    for (const name of model.focusOrder) {
+      const control = this.byName.get(name);
+      this.container(control).append(this.buildControl(control));
+    }
+    const before = new Map();
+    for (const control of model.controls.filter((c) => !c.focus)) {
+      const box = this.container(control);
+      before.set(box, [...(before.get(box) || []), this.buildControl(control)]);
+    }
+    before.forEach((nodes, box) => box.prepend(...nodes));
+    this.about = new AboutBox(this, model.about);
+    this.showView(model.views[0]);
+    this.fit();
+    window.addEventListener("resize", () => this.fit());
+  }
+
+  // The window, or the panel of the tab that holds the control.
+  container(control) {
+    return control.parent === "frmMain" ? this.root
+      : this.tabSets.get(control.parent).panel(control.tab);
+  }
+
+  buildControl(control) {
+    let node;
+    switch (control.kind) {
+      case "result":
+        // Not a live region of its own: the announcement after a Calc says the new results once.
+        node = element("output", "result", { tabindex: "0", "aria-live": "off" });
+        break;
+      case "field":
+        node = element("input", "field", { type: "text", autocomplete: "off", spellcheck: "false" });
+        break;
+      case "button":
+        node = element("button", "button", { type: "button" }, control.text);
+        node.addEventListener("click", () => this.run(control, node));
+        break;
+      case "list":
+        // The list's text first, chosen and not to be chosen again, as a prompt.
+        node = element("select", "list");
+        node.append(new Option(control.text, "", true, true), ...control.entries.map((e) => new Option(e)));
+        node.options[0].disabled = true;
+        node.addEventListener("change", () => this.run(control, node));
+        break;
+      case "picture":
+        node = element("div", `picture ${control.fit}`);
+        node.append(element("img", "", { src: control.picture, alt: control.description }));
+        break;
+      case "link":
+        node = element("a", "link", { href: this.model.siteUrl, target: "_blank", rel: "noopener" },
+          control.text);
+        break;
+      case "option": {
+        node = element("label", "option");
+        const input = element("input", "", { type: "radio", name: "view", id: control.name });
+        const view = this.model.views.find((v) => v.option === control.name);
+        input.addEventListener("change", () => { if (input.checked) this.showView(view); });
+        node.append(input, control.text);
+        break;
+      }
+      default:
+        node = element("div", control.kind, {}, control.kind === "caption" ? control.text : "");
+    }
+    node.classList.add("control", `bg-${control.background}`);
+    if (control.wraps) node.classList.add("wraps");
+    if (control.kind !== "option") node.id = control.name;
+    if (control.formula) node.title = control.formula;
+    // Each field, list and result is named by the caption that names it on the desktop.
+    if (control.caption) node.setAttribute("aria-labelledby", control.caption);
+    place(node, control.rect);
+    if (control.kind === "tabset") {
+      const layout = this.model.tabSets.find((set) => set.name === control.name);
+      this.tabSets.set(control.name, new TabSet(layout, node, control.rect, this.tabSetLabel(layout)));
+    }
+    return node;
+  }
+
+  // A tab set is named by the view that shows it, a nested one by the tab that holds it.
+  tabSetLabel(layout) {
+    const view = this.model.views.find((v) => v.tabSet === layout.name);
+    if (view) return this.byName.get(view.option).text;
+    const parent = this.model.tabSets.find((set) => set.name === layout.parent);
+    return parent ? parent.captions[layout.parentTab].trim() : layout.name;
+  }
+
+  showView(view) {
+    byId(view.option).checked = true;
+    for (const other of this.model.views) this.tabSets.get(other.tabSet).show(other === view);
+  }
+
+  run(control, source) {
+    if (control.action === "about") return this.about.show();
+    if (control.action === "close") return this.about.hide();
+    if (!["calculate", "sysinfo"].includes(control.action)) return;
+    // The page owns the text of every field and list, and the click hands all of it to the
+    // module with the browser's decimal separator (asked at the first Calc: its number formats
+    // take a moment to load, which the start need not wait for). A text the module could not
+    // take leaves the calculation undone, with the module's message.
+    this.separator ??= decimalSeparator();
+    const fields = [...this.root.querySelectorAll("input.field, select.list")].map((field) =>
+      ["tallies_type", field.id, field.selectedOptions?.[0].text ?? field.value]);
+    for (const call of [["tallies_set_decimal_separator", this.separator], ...fields]) {
+      const message = this.call(...call);
+      if (message) return messageBox.show(message, source);
+    }
+    const answer = JSON.parse(this.call("tallies_click", control.name));
+    for (const write of answer.writes) this.show(write);
+    if (answer.message) messageBox.show(answer.message, source);
+    if (answer.said) this.announce(answer.said);
+    // As on the desktop, the control now describes the new results, then its formula.
+    if (answer.description) source.setAttribute("aria-description", answer.description);
+  }
+
+  show(write) {
+    const node = byId(write.control);
+    if (!node) return;
+    if (node instanceof HTMLInputElement) {
+      node.value = write.text;
+      node.setSelectionRange(0, 0);
+    } else if ("shown" in write) {
+      showResult(node, write);
+    } else {
+      node.textContent = write.text;
+    }
+  }
+
+  // The polite live region says what a Calc wrote, once; emptied first, so that the same words
+  // after the next Calc are said again.
+  announce(text) {
+    const live = byId("announce");
+    live.textContent = "";
+    requestAnimationFrame(() => { live.textContent = text; });
+  }
+
+  // The window fills the width it is given (no horizontal scrolling on a phone); on a large
+  // screen it grows until it fills the height as well.
+  fit() {
+    const [width, height] = this.model.size;
+    const byWidth = document.documentElement.clientWidth / width;
+    const byHeight = window.innerHeight / height;
+    const scale = byWidth < 1 ? byWidth : Math.max(1, Math.min(byWidth, byHeight));
+    Object.assign(byId("frame").style, {
+      width: `${Math.floor(width * scale)}px`, height: `${Math.floor(height * scale)}px`,
+    });
+    this.root.style.transform = `scale(${scale})`;
+    this.scale = scale;
+    this.about.fit();
+  }
+}

@@ -1,0 +1,50 @@
+// The start: the module is made with the page's measure of a text, both windows are built from
+// the model it exports, and the site is kept for use offline.
+import { element } from "./elements.js";
+import { MainWindow } from "./main_window.js";
+import { copyResults, measureText, useFaces } from "./results.js";
+import { messageBox } from "./dialogs.js";
+
+// Calls one of the module's entry points with texts placed on its heap, whatever their length:
+// emscripten's "string" arguments go on the module's small stack, which a long paste overran. A
+// text that finds no room arrives as a null pointer, which the module reports. Answers the entry
+// point's text.
+const caller = (core) => (entry, ...texts) => {
+  const pointers = texts.map((text) => {
+    const size = core.lengthBytesUTF8(text) + 1;
+    const pointer = core._malloc(size);
+    if (pointer) core.stringToUTF8(text, pointer, size);
+    return pointer;
+  });
+  try {
+    return core.UTF8ToString(core[`_${entry}`](...pointers));
+  } finally {
+    pointers.forEach(core._free);
+  }
+};
+
+async function start() {
+  const core = await TalliesCore({ measureText });
+  performance.mark("tallies-module");
+  const model = JSON.parse(core.ccall("tallies_model", "string", [], []));
+  if (model.fault) throw new Error(model.fault);
+  useFaces(model.faces);
+  messageBox.init(model.appTitle);
+  const main = new MainWindow(caller(core), model);
+  main.build();
+  copyResults(main.call);
+  // The keyboard focus starts on the first view's tab set, as on the desktop.
+  const first = main.tabSets.get(model.initialFocus);
+  first.tabs[first.current].focus();
+  document.documentElement.dataset.state = "ready";
+  performance.mark("tallies-ready");
+  if ("serviceWorker" in navigator && window.isSecureContext) {
+    // Without it the page works as it is; it is only not available offline.
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+  }
+}
+
+start().catch((error) => {
+  document.documentElement.dataset.state = "failed";
+  document.body.prepend(element("p", "no-script", {}, `Tallies could not start in this browser: ${error}`));
+});
