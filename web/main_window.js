@@ -29,7 +29,9 @@ export class MainWindow {
     root.setAttribute("aria-label", model.title);
     document.title = model.title;
     const style = document.documentElement.style;
-    Object.entries(model.colours).forEach(([key, colour]) => style.setProperty(`--${key}`, colour));
+    // The designed colours; the dark scheme puts its own in their place (tallies.css).
+    Object.entries(model.colours).forEach(([key, colour]) =>
+      style.setProperty(`--designed-${key}`, colour));
     // The controls that take the focus go into the window and its pages in the keyboard order,
     // each page where its first control comes, so the order of the elements is the order of the
     // Tab key. Captions and pictures go first in their page, read before what they name.

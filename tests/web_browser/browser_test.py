@@ -697,7 +697,33 @@ def check_long_result(page, problems):
            f"#{result} whole, nothing selected: [copied, fits]")
 
 
-CHECKS = [check_calculations, check_tabs_and_views, check_fault_report, check_decimal_comma,
+# Every caption of the model as the page draws it: its text as the model gives it, blanks
+# included (innerText follows the drawn white space), and all of it in sight.
+CAPTIONS_JS = """
+const model = arguments[0];
+return model.controls.filter(c => c.kind === 'caption').map(c => [c, document.getElementById(c.name)])
+  .filter(([c, e]) => e && e.getClientRects().length)
+  .map(([c, e]) => [c.name, e.innerText === c.text,
+                    e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight + 1]);
+"""
+
+
+def check_captions_whole(page, problems):
+    page.load()
+    model = page.model()
+    seen = {}
+    for tab_set, tab in ALL_PAGES:
+        page.go(tab_set, tab)
+        for name, same_text, whole in page.js(CAPTIONS_JS, model):
+            seen[name] = (same_text, whole)
+    problems += [f"#{name} shows other blanks than its caption" for name, (same, _) in seen.items()
+                 if not same]
+    problems += [f"#{name} is not whole in sight" for name, (_, whole) in seen.items() if not whole]
+    if len(seen) < 50:
+        problems.append(f"only {len(seen)} captions found")
+
+
+CHECKS = [check_captions_whole, check_calculations, check_tabs_and_views, check_fault_report, check_decimal_comma,
           check_about_box, check_keyboard, check_accessible_names, check_contrast_and_width,
           check_offline_reload, check_long_paste, check_other_scripts, check_long_result]
 
