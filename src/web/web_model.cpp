@@ -68,6 +68,8 @@ std::string_view ActionName(Action action) {
       return "close";
     case Action::kStartSysInfo:
       return "sysinfo";
+    case Action::kChooseUnits:
+      return "units";
   }
   return "none";
 }
