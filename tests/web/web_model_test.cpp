@@ -74,7 +74,7 @@ TEST(ClickJson, AnswersWithTheWritesOfTheCalculator) {
   EXPECT_EQ(ClickJson(form, "cmdHP"),
             R"({"ran":true,"writes":[{"control":"lblHP","text":"8.751458","caption":true,)"
             R"("shortened":["8.75145…","8.7514…","8.751…","8.75…","8.7…","8…"]}],)"
-            R"("message":"","said":"Horsepower Required 8.751458"})");
+            R"("message":"","said":"Horsepower Required 8.751458 hp"})");
   // A two-way pair writes the other field, which has no shortened forms.
   form.Type("txtin1", "2");
   EXPECT_TRUE(Holds(ClickJson(form, "Command2"),
