@@ -16,6 +16,8 @@ struct CaptionLink {
 constexpr CaptionLink kCaptions[] = {
     // field, list or result, and its caption, page by page
     // clang-format off
+    // the main window itself
+    {"cboUnits", "lblUnits"},
     // SSTabHyd tab 0
     {"lblHP", "Label5"}, {"txtGPM", "Label4"}, {"txtPSI", "lblPSI"},
     // SSTabHyd tab 1

@@ -20,6 +20,11 @@ constexpr ControlRow kWindowControls[] = {
     {"cmdAbout", Kind::kButton, "About", 6120, 840, 615, 255, 32, Bg::kDefault},
     {"SSTabHyd", Kind::kTabSet, "", 120, 1560, 6645, 4380, 3, Bg::kWindowGrey},
     {"SSTabGen", Kind::kTabSet, "", 120, 1560, 6645, 4380, 84, Bg::kWindowGrey},
+    // The units choice, beyond the design: in the free band between the About button and the
+    // tab sets, right-aligned with the About button, and last in the keyboard order (250 is the
+    // first number after the design's), so no designed control moves or is renumbered.
+    {"lblUnits", Kind::kCaption, "&Units", 5040, 1170, 555, 255, 0, Bg::kWindowGrey},
+    {"cboUnits", Kind::kList, "US", 5640, 1140, 1095, 315, 250, Bg::kDefault},
 };
 
 constexpr std::string_view kHydraulicCaptions[] = {

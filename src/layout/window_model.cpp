@@ -99,6 +99,15 @@ std::string_view CaptionTextOf(std::string_view control) {
   return caption ? caption->text : std::string_view();
 }
 
+std::string ShownCaption(std::string_view caption) {
+  std::string shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  return shown;
+}
+
 std::vector<std::string> ShortenedForms(std::string_view text, std::string_view decimalSeparator) {
   std::vector<std::string> forms;
   const std::size_t separator =

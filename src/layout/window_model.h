@@ -88,6 +88,10 @@ std::string_view CaptionOf(std::string_view control);
 // The text of that caption, or empty.
 std::string_view CaptionTextOf(std::string_view control);
 
+// A caption as it is shown and spoken: an "&" marks the next character as the access key and is
+// not shown, "&&" shows one "&" ("&Units" is shown as "Units", with Alt+U as its key).
+std::string ShownCaption(std::string_view caption);
+
 // A result too wide for its label is drawn smaller first, down to this size (points at 100 %),
 // and only then shortened.
 inline constexpr double kSmallestResultPoints = 6.5;

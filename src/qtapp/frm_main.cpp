@@ -21,7 +21,10 @@
 #include "qtapp/svg_picture.h"
 #include "qtapp/tab_row.h"
 #include "qtapp/tab_set.h"
+#include "settings/units_setting.h"
+#include "window/calculator_catalogue.h"
 #include "window/formulas.h"
+#include "window/units_switch.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
@@ -73,6 +76,7 @@ frmMain::frmMain(MessageBox& messages, const QLocale& locale, QWidget* parent)
 
 void frmMain::buildWindowControls() {
   for (const ControlRow& row : WindowControls()) buildControl(row, this);
+  linkCaptions(WindowControls());
 }
 
 TabSet* frmMain::buildTabSet(const TabSetLayout& layout, const ControlRow& place, QWidget* parent) {
@@ -148,7 +152,7 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
       widget->setAccessibleName(ToQString(DesignOf(row.picture).description));
       break;
     case ControlKind::kList:
-      widget = new GaugeList(ListEntriesOf(row.name), text, parent);
+      widget = new GaugeList(ListEntriesOf(row.name), text, TakesTypedText(row.name), parent);
       break;
     case ControlKind::kLinkLabel: {
       auto* link = new LinkLabel(text, parent);
@@ -191,8 +195,10 @@ void frmMain::linkCaptions(std::span<const ControlRow> rows) {
     QWidget* widget = control(row.name);
     if (row.kind == ControlKind::kResult) continue;
     label->setBuddy(widget);
-    // A list would be announced by its current text; name it by its caption.
-    if (row.kind == ControlKind::kList) widget->setAccessibleName(label->text());
+    // A list would be announced by its current text; name it by its caption as shown.
+    if (row.kind == ControlKind::kList) {
+      widget->setAccessibleName(QString::fromStdString(ShownCaption(label->text().toStdString())));
+    }
   }
 }
 
@@ -239,10 +245,14 @@ void frmMain::wire(const ControlRow& row, QWidget* widget) {
   std::function<void()> run;
   switch (action.action) {
     case Action::kCalculate:
-      run = [this, calculator = action.calculator, widget] { Run(*calculator, widget); };
-      // What the button or list works out, for the pointer and for screen readers.
-      widget->setToolTip(QString::fromStdString(FormulaOf(row.name)));
-      widget->setAccessibleDescription(widget->toolTip());
+      // The calculator of the units the window speaks at the time of the click.
+      run = [this, name = row.name, widget] {
+        if (const Calculator* calculator = CalculatorOf(name, m_units)) Run(*calculator, widget);
+      };
+      showFormula(row.name, widget);
+      break;
+    case Action::kChooseUnits:
+      run = [this, widget] { chooseUnits(widget); };
       break;
     case Action::kShowView:
       if (auto* option = qobject_cast<QRadioButton*>(widget)) {
@@ -278,6 +288,46 @@ void frmMain::wire(const ControlRow& row, QWidget* widget) {
   } else if (auto* link = qobject_cast<LinkLabel*>(widget)) {
     connect(link, &LinkLabel::clicked, this, run);
   }
+}
+
+// What a button or list works out, for the pointer and for screen readers.
+void frmMain::showFormula(std::string_view control, QWidget* widget) {
+  widget->setToolTip(QString::fromStdString(FormulaOf(control, m_units)));
+  widget->setAccessibleDescription(widget->toolTip());
+}
+
+void frmMain::setUnits(UnitSystem units) {
+  if (units != m_units) {
+    SwitchUnits(*this, m_units, units);
+    m_units = units;
+    // Every built Calc button and gauge list shows its formula in the new units; pages built
+    // later take them when they are built.
+    for (const auto& [name, widget] : m_controls) {
+      if (ActionOf(name).action == Action::kCalculate) showFormula(name, widget);
+    }
+  }
+  for (const ControlRow& row : WindowControls()) {
+    if (ActionOf(row.name).action != Action::kChooseUnits) continue;
+    if (auto* list = control<QComboBox>(row.name)) {
+      list->setCurrentIndex(list->findText(ToQString(UnitsEntry(m_units))));
+    }
+  }
+}
+
+void frmMain::useSettings(SettingsStore& store) {
+  m_settings = &store;
+  setUnits(LoadUnits(store));
+}
+
+// A choice in the units list switches the window and is kept for the next start. A choice that
+// cannot be stored still switches: the window works on, and starts in US units next time.
+void frmMain::chooseUnits(QWidget* list) {
+  auto* box = qobject_cast<QComboBox*>(list);
+  if (!box) return;
+  const std::optional<UnitSystem> chosen = UnitsOfEntry(box->currentText().toStdString());
+  if (!chosen) return;
+  setUnits(*chosen);
+  if (m_settings) SaveUnits(*m_settings, *chosen);
 }
 
 // Keyboard focus moves in the order of the window's tab-order numbers; a tab
@@ -354,8 +404,8 @@ void frmMain::showView(const ViewLayout& view) {
 void frmMain::Run(const Calculator& calculator, QWidget* source) {
   const std::string said = RunAndDescribe(calculator, *this, m_messages);
   if (said.empty() || !source) return;
-  source->setAccessibleDescription(
-      QString::fromStdString(DescriptionAfterCalc(said, source->objectName().toStdString())));
+  source->setAccessibleDescription(QString::fromStdString(
+      DescriptionAfterCalc(said, source->objectName().toStdString(), m_units)));
 }
 
 }  // namespace tallies

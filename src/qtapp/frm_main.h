@@ -12,10 +12,12 @@
 #include "controls/controls.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
+#include "numeric/unit_system.h"
 
 namespace tallies {
 
 class MessageBox;
+class SettingsStore;
 class TabSet;
 
 // The main window: banner, link label, About button, the two view options and
@@ -59,6 +61,16 @@ class frmMain : public QWidget, public Controls {
   void setAboutAction(std::function<void()> action) { m_aboutAction = std::move(action); }
   void setLinkAction(std::function<void()> action) { m_linkAction = std::move(action); }
 
+  // The units the window speaks, and the switch between them (SwitchUnits): the fields'
+  // numbers are converted, the results that change unit cleared, and the captions, formulas
+  // and calculators become the system's. The units list shows the system.
+  UnitSystem units() const { return m_units; }
+  void setUnits(UnitSystem units);
+
+  // The window keeps its units choice in `store`: it takes the stored one now (US when none
+  // can be read) and stores every choice made in the units list.
+  void useSettings(SettingsStore& store);
+
   // Runs a calculator started from `source`. An arithmetic fault ends it and is
   // reported; whatever the handler wrote before the fault stays, and no
   // exception leaves here.
@@ -86,6 +98,8 @@ class frmMain : public QWidget, public Controls {
   void wire(const ControlRow& row, QWidget* widget);
   void linkCaptions(std::span<const ControlRow> rows);
   void buildFocusChain();
+  void chooseUnits(QWidget* list);
+  void showFormula(std::string_view control, QWidget* widget);
   // Pages are built on first use; the window's state is unchanged by that.
   frmMain& lazy() const { return const_cast<frmMain&>(*this); }
 
@@ -99,6 +113,8 @@ class frmMain : public QWidget, public Controls {
   std::vector<Coloured> m_coloured;
   std::function<void()> m_aboutAction;
   std::function<void()> m_linkAction;
+  UnitSystem m_units = UnitSystem::kUS;
+  SettingsStore* m_settings = nullptr;
 };
 
 }  // namespace tallies

@@ -6,17 +6,23 @@
 
 namespace tallies {
 
-GaugeList::GaugeList(const QStringList& entries, const QString& placeholderText, QWidget* parent)
+GaugeList::GaugeList(const QStringList& entries, const QString& text, bool takesTypedText,
+                     QWidget* parent)
     : QComboBox(parent) {
-  // A text part of its own makes the list editable without building the
-  // drop-down part now: Qt builds that when the list first opens.
-  setLineEdit(new QLineEdit(this));
-  setInsertPolicy(QComboBox::NoInsert);
-  setCompleter(nullptr);  // typed text is never completed into an entry
   setMaxVisibleItems(12);
-  addItems(entries);
-  setCurrentIndex(-1);
-  setEditText(placeholderText);
+  if (!takesTypedText) {
+    addItems(entries);
+    setCurrentIndex(static_cast<int>(entries.indexOf(text)));
+  } else {
+    // A text part of its own makes the list editable without building the
+    // drop-down part now: Qt builds that when the list first opens.
+    setLineEdit(new QLineEdit(this));
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);  // typed text is never completed into an entry
+    addItems(entries);
+    setCurrentIndex(-1);
+    setEditText(text);
+  }
   connect(this, &QComboBox::activated, this, [this](int index) {
     if (index >= 0 && !m_finishingEdit) emit entryChosen();
   });

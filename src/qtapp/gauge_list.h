@@ -8,11 +8,12 @@ namespace tallies {
 // the user chooses an entry, with the mouse in the drop-down part, with the
 // arrow keys or the mouse wheel; typing into the text part (even a text equal
 // to an entry, confirmed with Enter or by leaving the field) emits nothing.
+// A list that takes no typed text shows one of its entries, `text` at start.
 class GaugeList : public QComboBox {
   Q_OBJECT
 
  public:
-  GaugeList(const QStringList& entries, const QString& placeholderText, QWidget* parent);
+  GaugeList(const QStringList& entries, const QString& text, bool takesTypedText, QWidget* parent);
 
  signals:
   void entryChosen();

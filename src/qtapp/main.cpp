@@ -10,6 +10,8 @@
 #include "qtapp/frm_main.h"
 #include "qtapp/readable_palette.h"
 #include "qtapp/screenshot.h"
+#include "settings/file_settings_store.h"
+#include "settings/settings_folder.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -24,10 +26,13 @@ int main(int argc, char* argv[]) {
   // Fault reports are readable on every desktop palette, even where the theme's own text and
   // background colours clash.
   tallies::QtModalMessageBox messages(nullptr, &tallies::ReadablePalette);
+  // The units chosen last time, from the user's configuration folder.
+  tallies::FileSettingsStore settings(tallies::SettingsFolder());
   tallies::frmMain window(messages);
   messages.setParent(&window);
   window.setAboutAction(&tallies::ShowAboutBox);
   window.setLinkAction([&window] { tallies::OpenVendorSite(&window); });
+  window.useSettings(settings);
   window.show();
   tallies::ScreenshotOnRequest(window);
   return QApplication::exec();

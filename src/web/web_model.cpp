@@ -52,6 +52,7 @@ std::string_view ActionName(Action action) {
     case Action::kOpenSite: return "site";
     case Action::kCloseBox: return "close";
     case Action::kStartSysInfo: return "sysinfo";
+    case Action::kChooseUnits: return "units";
   }
   return "none";
 }

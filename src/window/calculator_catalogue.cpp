@@ -67,8 +67,10 @@ std::optional<std::string> FieldTextInUnits(std::string_view control, std::strin
   return ConvertFieldText(text, decimalSeparator, before->quantity, before->unit, after->unit);
 }
 
-std::string FormulaOf(std::string_view control) {
-  const Calculator* calculator = CalculatorOf(control);
+std::string FormulaOf(std::string_view control) { return FormulaOf(control, UnitSystem::kUS); }
+
+std::string FormulaOf(std::string_view control, UnitSystem system) {
+  const Calculator* calculator = CalculatorOf(control, system);
   return calculator ? calculator->formula : std::string();
 }
 

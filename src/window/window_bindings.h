@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@ enum class Action {
   kOpenSite,      // the link label: opens the project's web site
   kCloseBox,      // the About box's OK: closes it; also its default and cancel button
   kStartSysInfo,  // the About box's System Info: starts the system-information tool
+  kChooseUnits,   // the units list: the window speaks the chosen units (see SwitchUnits)
 };
 
 struct ControlAction {
@@ -33,8 +35,19 @@ struct ControlAction {
   const ViewLayout* view = nullptr;        // for kShowView
 };
 
-// The action of a control of the main window or the About box by its name.
+// The action of a control of the main window or the About box by its name; a Calc button's or
+// gauge list's calculator is the one of that units system.
 ControlAction ActionOf(std::string_view control);
+ControlAction ActionOf(std::string_view control, UnitSystem system);
+
+// The units list's entry for a system ("US", "Metric"), and the system an entry chooses (none
+// for a text that is no entry).
+std::string_view UnitsEntry(UnitSystem system);
+std::optional<UnitSystem> UnitsOfEntry(std::string_view entry);
+
+// Whether a list's text part takes typed text: the gauge lists look up whatever is typed, as
+// designed; the units list offers its entries only, so it never shows a system it is not in.
+bool TakesTypedText(std::string_view list);
 
 // The entries a list offers, in list order.
 std::vector<std::string_view> ListEntries(std::string_view list);
@@ -55,9 +68,10 @@ std::string AboutLoadedCaption();
 std::vector<ControlText> AboutLoadedTexts();
 
 // Runs a calculator through RunCalculator and says what it wrote, for a screen reader to speak
-// once the click is done: each written control by the caption that names it, then its new text
-// ("Horsepower Required 8.751458"), "empty" for a cleared field, joined by "; ". Empty when the
-// calculator faulted (the fault report speaks for itself) or wrote nothing.
+// once the click is done: each written control by the caption that names it in the calculator's
+// units, then its new text and, where the unit depends on the units system, the unit
+// ("Horsepower Required 8.751458 hp"), "empty" for a cleared field, joined by "; ". Empty when
+// the calculator faulted (the fault report speaks for itself) or wrote nothing.
 std::string RunAndDescribe(const Calculator& calculator, Controls& form, MessageBox& messages);
 
 // What a calculation wrote, said as RunAndDescribe says it.
@@ -66,7 +80,8 @@ std::string DescribeWrites(const Calculation& calculation);
 // The description a Calc button or list carries after a calculation that said `said`: the new
 // results, then its formula. A screen reader speaks the change of the focused control's
 // description; the browser also speaks `said` in its announcement region.
-std::string DescriptionAfterCalc(std::string_view said, std::string_view control);
+std::string DescriptionAfterCalc(std::string_view said, std::string_view control,
+                                 UnitSystem system = UnitSystem::kUS);
 
 // A sample problem of a view for pictures of the window: the fields to fill and the button that
 // works it out.

@@ -43,9 +43,10 @@ TEST(FocusOrder, FollowsTheTabOrderNumbers) {
 }
 
 TEST(FocusOrder, TakesFieldsButtonsListsOptionsTabSetsResultsAndTheLinkOnly) {
-  // The design's 76 fields, 41 buttons, 2 lists, 2 options, 3 tab sets, 17 results and the link.
+  // The design's 76 fields, 41 buttons, 2 lists, 2 options, 3 tab sets, 17 results and the link,
+  // and the units list.
   const std::map<ControlKind, int> expected{
-      {ControlKind::kField, 76},  {ControlKind::kButton, 41},      {ControlKind::kList, 2},
+      {ControlKind::kField, 76},  {ControlKind::kButton, 41},      {ControlKind::kList, 3},
       {ControlKind::kTabSet, 3},  {ControlKind::kOptionButton, 2}, {ControlKind::kLinkLabel, 1},
       {ControlKind::kResult, 17},
   };
@@ -156,6 +157,51 @@ TEST(WindowModel, EveryFieldIsNamedByACaptionAboveOrBesideIt) {
   EXPECT_EQ(named, 76 + 2 + 17);  // fields, lists, results
   EXPECT_EQ(CaptionOf("txtGPM"), "Label4");
   EXPECT_EQ(CaptionOf("txtRPMpump"), "Label37");
+}
+
+// The units choice is a list of the window's own, named by a caption beside it with an access key,
+// in free room: inside the window, clear of every other control of the window (the tab sets and
+// so every page included), and after every designed control in the keyboard order.
+TEST(WindowModel, TheUnitsChoiceStandsInFreeRoomAndIsReachedLast) {
+  const ControlRow* units = nullptr;
+  for (const ControlRow& row : WindowControls()) {
+    if (row.kind == ControlKind::kList) units = &row;
+  }
+  ASSERT_NE(units, nullptr);
+  const ControlRow* caption = FindControl(CaptionOf(units->name));
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->kind, ControlKind::kCaption);
+  EXPECT_EQ(ShownCaption(caption->text), "Units");
+  EXPECT_EQ(
+      std::abs(caption->top - units->top) <= 60 && caption->left + caption->width <= units->left,
+      true);
+  for (const ControlRow* placed : {units, caption}) {
+    EXPECT_GE(placed->left, 0);
+    EXPECT_GE(placed->top, 0);
+    EXPECT_LE(placed->left + placed->width, kMainWindowWidth);
+    EXPECT_LE(placed->top + placed->height, kMainWindowHeight);
+    for (const ControlRow& other : WindowControls()) {
+      if (&other == units || &other == caption) continue;
+      const bool apart =
+          placed->left + placed->width <= other.left || other.left + other.width <= placed->left ||
+          placed->top + placed->height <= other.top || other.top + other.height <= placed->top;
+      EXPECT_TRUE(apart) << placed->name << " overlaps " << other.name;
+    }
+  }
+  const auto order = MainWindowFocusOrder();
+  ASSERT_FALSE(order.empty());
+  EXPECT_EQ(order.back(), units);
+}
+
+TEST(ShownCaption, DropsTheAccessKeyMark) {
+  struct Case {
+    std::string_view caption, shown;
+  };
+  for (const Case& c :
+       {Case{"&Units", "Units"}, Case{"Oil && Water", "Oil & Water"}, Case{"PSI", "PSI"},
+        Case{"&System Info...", "System Info..."}, Case{"end &", "end &"}}) {
+    EXPECT_EQ(ShownCaption(c.caption), c.shown) << c.caption;
+  }
 }
 
 // A result too wide for its label loses fraction digits from its end, never its sign, its whole

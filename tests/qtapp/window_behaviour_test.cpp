@@ -32,9 +32,11 @@ TEST_F(WindowBehaviour, StartsInTheHydraulicViewWithEverythingEmpty) {
       EXPECT_TRUE(field->text().isEmpty()) << widget->objectName().toStdString();
       EXPECT_FALSE(field->isReadOnly());
       ++fields;
-    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    } else if (auto* list = qobject_cast<QComboBox*>(widget); list && list->isEditable()) {
       EXPECT_EQ(list->currentText(), QStringLiteral("Select Gauge"));
       EXPECT_EQ(list->currentIndex(), -1);
+    } else if (list) {
+      EXPECT_EQ(list->currentText(), QStringLiteral("US"));  // the units list
     } else if (auto* label = qobject_cast<QLabel*>(widget);
                label && label->palette().color(label->backgroundRole()) == QColor(255, 255, 192)) {
       EXPECT_TRUE(label->text().isEmpty()) << widget->objectName().toStdString();
@@ -166,9 +168,9 @@ TEST_F(WindowBehaviour, FocusOrderFollowsTheNumbers) {
     previous = numberOf[owner];
   }
   // Only the 76 fields, 41 buttons, 2 lists, 2 options, the link, the 17
-  // results and the 5 rows of tabs take their places in the order; other
-  // labels and pictures do not.
-  EXPECT_EQ(window().focusOrder().size(), 76u + 41u + 2u + 2u + 1u + 17u + 5u);
+  // results and the 5 rows of tabs take their places in the order, and the
+  // units list; other labels and pictures do not.
+  EXPECT_EQ(window().focusOrder().size(), 76u + 41u + 2u + 2u + 1u + 17u + 5u + 1u);
 }
 
 TEST_F(WindowBehaviour, TabKeyRunsRightToLeftOnThePumpPage) {

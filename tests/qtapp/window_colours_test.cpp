@@ -95,8 +95,8 @@ TEST_P(WindowColours, EveryControlsTextIsReadableOnItsBackground) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
   for (QWidget* widget : window().controls()) expectControlReadable(widget);
   // 76 fields at two checks, 41 buttons, 120 labels, 17 results' selection,
-  // 2 options, 2 lists at four and 16 tabs at two.
-  EXPECT_EQ(m_checked, 76 * 2 + 41 + 120 + 17 + 2 + 2 * 4 + 16 * 2);
+  // 2 options, 2 lists at four and 16 tabs at two; the units list at four and its caption.
+  EXPECT_EQ(m_checked, 76 * 2 + 41 + 120 + 17 + 2 + 2 * 4 + 16 * 2 + 4 + 1);
 }
 
 // What is drawn, not only what the palette says: every caption, result,
@@ -129,7 +129,8 @@ TEST_P(WindowColours, DrawnTextsStandOutFromTheirBackgrounds) {
     expectReadable(StrongestColour(image, textArea, background), background, widget, "drawn");
     ++drawn;
   }
-  EXPECT_EQ(drawn, 76 + 41 + 120 + 2);  // fields, buttons, labels, options
+  // fields, buttons, labels, options, and the units list's caption
+  EXPECT_EQ(drawn, 76 + 41 + 120 + 2 + 1);
 }
 
 TEST_P(WindowColours, DesignedBackgroundsKeepTheirColours) {
@@ -175,7 +176,7 @@ TEST(WindowColoursSwitch, StayReadableWhenTheDesktopTurnsDark) {
     EXPECT_GE(Wcag(text, ShownBackground(label)), kReadable) << label->objectName().toStdString();
     ++checked;
   }
-  EXPECT_EQ(checked, 120);
+  EXPECT_EQ(checked, 121);  // the design's 120 labels and the units list's caption
   // The button-face captions take the dark desktop's button colour.
   EXPECT_EQ(window.control("Label8")->palette().color(QPalette::Window),
             DarkDesktopPalette().color(QPalette::Button));

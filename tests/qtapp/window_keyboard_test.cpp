@@ -88,8 +88,11 @@ TEST_F(WindowKeyboard, LinkLabelIsTheStopBeforeTheHydraulicTabs) {
   EXPECT_EQ(QApplication::focusWidget(), link);
   QTest::keyClick(link, Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), hydraulic);
-  // The keyboard order comes round to the link from its last stop.
+  // After the view options comes the units list, the window's last stop; the keyboard order
+  // comes round from it to the link.
   window().control("optGen")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), window().control("cboUnits"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), link);
 }

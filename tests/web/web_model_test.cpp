@@ -61,9 +61,9 @@ TEST(ClickJson, AnswersWithTheWritesOfTheCalculatorAndHowEachResultIsDrawn) {
   form.Type("txtPSI", "1500");
   EXPECT_EQ(ClickJson(form, "cmdHP"),
             R"({"ran":true,"writes":[{"control":"lblHP","text":"8.751458","caption":true,)"
-            R"("points":8,"shown":"8.751458"}],"message":"","said":"Horsepower Required 8.751458",)"
+            R"("points":8,"shown":"8.751458"}],"message":"","said":"Horsepower Required 8.751458 hp",)"
             R"("description":)" +
-                JsonString(DescriptionAfterCalc("Horsepower Required 8.751458", "cmdHP")) + "}");
+                JsonString(DescriptionAfterCalc("Horsepower Required 8.751458 hp", "cmdHP")) + "}");
   // A two-way pair writes the other field, which is drawn as a field draws it.
   form.Type("txtin1", "2");
   EXPECT_TRUE(

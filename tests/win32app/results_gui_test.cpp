@@ -489,7 +489,7 @@ TEST_F(Accessible, ACalcNamesItsNewResultBeforeTheFormula) {
   ASSERT_TRUE(app().SetText("txtPSI", "1500"));
   ASSERT_TRUE(app().Click("cmdHP"));
   EXPECT_EQ(AccessibleDescription(app().Control("cmdHP")),
-            "Horsepower Required 8.751458. Horsepower = gallons per minute × PSI ÷ 1714");
+            "Horsepower Required 8.751458 hp. Horsepower = gallons per minute × PSI ÷ 1714");
 }
 
 TEST_F(Accessible, TheLinkIsALink) {
