@@ -4,6 +4,7 @@ import { element } from "./elements.js";
 import { MainWindow } from "./main_window.js";
 import { copyResults, measureText, useFaces } from "./results.js";
 import { messageBox } from "./dialogs.js";
+import { keepOffline } from "./updates.js";
 
 // Calls one of the module's entry points with texts placed on its heap, whatever their length:
 // emscripten's "string" arguments go on the module's small stack, which a long paste overran. A
@@ -38,10 +39,7 @@ async function start() {
   first.tabs[first.current].focus();
   document.documentElement.dataset.state = "ready";
   performance.mark("tallies-ready");
-  if ("serviceWorker" in navigator && window.isSecureContext) {
-    // Without it the page works as it is; it is only not available offline.
-    navigator.serviceWorker.register("sw.js").catch(() => {});
-  }
+  keepOffline();
 }
 
 start().catch((error) => {

@@ -1,7 +1,8 @@
 # Assembles the static site: the page's files, the pictures and the module, and a service
 # worker whose cache is named after the contents of all of them.
 # Run with -DPAGE_DIR=... -DASSETS_DIR=... -DSITE_DIR=... (the module is already in SITE_DIR) and
-# -DTERSER=<the terser program> to minify the scripts, or -DTERSER= to copy them as they are.
+# -DTERSER=<the terser program> to minify the scripts, or -DTERSER= to copy them as they are, and
+# -DRSVG_CONVERT=<librsvg's rsvg-convert> to draw the icon as PNG.
 # Debian's terser loads its Node modules from /usr/share/nodejs, where a Node.js that is not
 # Debian's own does not look by itself.
 if("$ENV{NODE_PATH}" STREQUAL "")
@@ -11,7 +12,7 @@ else()
 endif()
 set(page_files index.html tallies.css manifest.webmanifest)
 # The page's script, one ES module per job, start.js first.
-set(script_files start.js main_window.js tab_sets.js results.js dialogs.js elements.js)
+set(script_files start.js main_window.js tab_sets.js results.js dialogs.js elements.js updates.js)
 set(asset_files icons/tallies.svg images/banner.svg images/gear_pump.svg
                 images/cylinder_angle.svg)
 set(module_files tallies_core.js tallies_core.wasm)
@@ -34,6 +35,15 @@ if(TERSER)
 endif()
 foreach(file IN LISTS asset_files)
   configure_file(${ASSETS_DIR}/${file} ${SITE_DIR}/${file} COPYONLY)
+endforeach()
+
+# The icon at the sizes an installed web app asks for, beside the drawing itself.
+file(MAKE_DIRECTORY ${SITE_DIR}/icons)
+foreach(size 192 512)
+  execute_process(COMMAND ${RSVG_CONVERT} --width=${size} --height=${size}
+                          --output=${SITE_DIR}/icons/tallies-${size}.png ${ASSETS_DIR}/icons/tallies.svg
+                  COMMAND_ERROR_IS_FATAL ANY)
+  list(APPEND asset_files icons/tallies-${size}.png)
 endforeach()
 
 set(hashes "")
