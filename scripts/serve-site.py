@@ -7,7 +7,9 @@ Usage: serve-site.py FOLDER PORT ADDRESS. ADDRESS 127.0.0.1 keeps the site to th
 
 import errno
 import functools
+import gzip
 import http.server
+import os
 import socket
 import sys
 
@@ -18,9 +20,30 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                       ".wasm": "application/wasm", ".js": "text/javascript",
                       ".webmanifest": "application/manifest+json"}
 
+    # Sent compressed to a browser that takes gzip, as a host should send them.
+    compressed = {".html", ".js", ".css", ".wasm", ".svg", ".webmanifest"}
+
     def end_headers(self):
         self.send_header("Cache-Control", "no-cache")
         super().end_headers()
+
+    def do_GET(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path) and self.path.split("?")[0].endswith("/"):
+            path = os.path.join(path, "index.html")
+        if (os.path.splitext(path)[1] not in self.compressed or not os.path.isfile(path)
+                or "gzip" not in self.headers.get("Accept-Encoding", "")):
+            super().do_GET()
+            return
+        with open(path, "rb") as file:
+            body = gzip.compress(file.read(), 6)
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Vary", "Accept-Encoding")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
 
 
 def lan_address():

@@ -2,6 +2,7 @@
 """scripts/serve-site.py, as ./scripts/web runs it: it serves the site, and a second server on
 the same port says plainly that the port is taken (no traceback) and exits with 1."""
 
+import gzip
 import subprocess
 import sys
 import tempfile
@@ -29,6 +30,15 @@ def main():
                 with urllib.request.urlopen(f"http://127.0.0.1:{port}/tallies.wasm") as answer:
                     if answer.headers["Content-Type"] != "application/wasm":
                         failures.append(f"module served as {answer.headers['Content-Type']}")
+                # Compressed for a browser that takes gzip, the page's folder as its index.
+                asked = urllib.request.Request(f"http://127.0.0.1:{port}/",
+                                               headers={"Accept-Encoding": "gzip, br"})
+                with urllib.request.urlopen(asked) as answer:
+                    body = answer.read()
+                    page = gzip.decompress(body) if answer.headers["Content-Encoding"] == "gzip" else b""
+                    if page != b"<title>Tallies</title>" or "text/html" not in answer.headers["Content-Type"]:
+                        failures.append(f"page served as {answer.headers['Content-Type']}, "
+                                        f"{answer.headers['Content-Encoding']}: {body[:40]!r}")
                 second = subprocess.run([sys.executable, SERVE, site, str(port), "127.0.0.1"],
                                         capture_output=True, text=True, timeout=30)
                 said = second.stderr
