@@ -13,23 +13,13 @@
 namespace tallies {
 namespace {
 
-constexpr std::string_view kProgramFolder = "tallies";
 // A thousand entries take a few hundred kilobytes; a file far larger is not a history.
 constexpr std::uintmax_t kLargestFile = 64 * 1024 * 1024;
 
 }  // namespace
 
 std::filesystem::path HistoryFolder(const Environment& environment) {
-  // A relative XDG_DATA_HOME is invalid and is ignored, as the XDG base directories ask.
-  if (const auto data = environment("XDG_DATA_HOME"); data && !data->empty()) {
-    const std::filesystem::path folder(*data);
-    if (folder.is_absolute()) return folder / kProgramFolder;
-  }
-  if (const auto home = environment("HOME"); home && !home->empty()) {
-    const std::filesystem::path folder(*home);
-    if (folder.is_absolute()) return folder / ".local" / "share" / kProgramFolder;
-  }
-  return {};
+  return XdgProgramFolder(environment, "XDG_DATA_HOME", std::filesystem::path(".local") / "share");
 }
 
 HistoryFile::HistoryFile(std::filesystem::path folder, ReplaceSteps steps)

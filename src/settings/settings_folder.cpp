@@ -17,17 +17,22 @@ Environment ProcessEnvironment() {
   };
 }
 
-std::filesystem::path SettingsFolder(const Environment& environment) {
-  // A relative XDG_CONFIG_HOME is invalid and is ignored, as the XDG base directories ask.
-  if (const auto config = environment("XDG_CONFIG_HOME"); config && !config->empty()) {
-    const std::filesystem::path folder(*config);
+std::filesystem::path XdgProgramFolder(const Environment& environment, std::string_view variable,
+                                       const std::filesystem::path& underHome) {
+  // A relative path in the variable is invalid and is ignored, as the XDG base directories ask.
+  if (const auto base = environment(variable); base && !base->empty()) {
+    const std::filesystem::path folder(*base);
     if (folder.is_absolute()) return folder / kProgramFolder;
   }
   if (const auto home = environment("HOME"); home && !home->empty()) {
     const std::filesystem::path folder(*home);
-    if (folder.is_absolute()) return folder / ".config" / kProgramFolder;
+    if (folder.is_absolute()) return folder / underHome / kProgramFolder;
   }
   return {};
+}
+
+std::filesystem::path SettingsFolder(const Environment& environment) {
+  return XdgProgramFolder(environment, "XDG_CONFIG_HOME", ".config");
 }
 
 }  // namespace tallies

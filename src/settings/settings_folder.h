@@ -18,4 +18,9 @@ Environment ProcessEnvironment();
 // found (no settings are then read or written).
 std::filesystem::path SettingsFolder(const Environment& environment = ProcessEnvironment());
 
+// The program's folder in an XDG base directory: "tallies" in the folder the variable names when
+// that is an absolute path, else in `underHome` below $HOME; empty when neither can be found.
+std::filesystem::path XdgProgramFolder(const Environment& environment, std::string_view variable,
+                                       const std::filesystem::path& underHome);
+
 }  // namespace tallies

@@ -58,8 +58,8 @@ class SiteServer:
         def log_message(self, *args):
             pass
 
-    def __init__(self, folder):
-        handler = functools.partial(self.Handler, directory=str(folder))
+    def __init__(self, folder, handler_class=None):
+        handler = functools.partial(handler_class or self.Handler, directory=str(folder))
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.httpd.daemon_threads = True
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"

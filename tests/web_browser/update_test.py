@@ -7,13 +7,10 @@ keeps working offline.
 
 Usage: update_test.py SITE_FOLDER. Exits non-zero on any failure."""
 
-import functools
-import http.server
 import re
 import shutil
 import sys
 import tempfile
-import threading
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
@@ -27,19 +24,6 @@ class LongLivedHandler(SiteServer.Handler):
     def end_headers(self):
         self.send_header("Cache-Control", "public, max-age=31536000")
         super().end_headers()
-
-
-class Server:
-    def __init__(self, folder):
-        handler = functools.partial(LongLivedHandler, directory=str(folder))
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.httpd.daemon_threads = True
-        self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
-        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
-
-    def stop(self):
-        self.httpd.shutdown()
-        self.httpd.server_close()
 
 
 def rebuild(site, build):
@@ -93,7 +77,7 @@ def main():
     work = Path(tempfile.mkdtemp(prefix="tallies-update-"))
     site = work / "site"
     shutil.copytree(sys.argv[1], site)
-    server, browser = Server(site), Browser()
+    server, browser = SiteServer(site, LongLivedHandler), Browser()
     page = Page(browser.driver, server.url)
     page.d.set_script_timeout(30)
     try:
