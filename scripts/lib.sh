@@ -7,10 +7,11 @@
 # package's dependencies, and lintian to check the package against Debian's
 # policy; for the Wayland test, Qt's Wayland platform plugin and Weston, whose
 # headless back-end is the compositor the window is shown on; python3-jsonschema
-# to check the browser page's model document against its schema.
+# to check the browser page's model document against its schema; poppler-utils'
+# pdftotext to read back the worked-calculation sheet printed to PDF.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
                 fonts-liberation desktop-file-utils appstream dpkg-dev file lintian
-                qt6-wayland weston python3-jsonschema)
+                qt6-wayland weston python3-jsonschema poppler-utils)
 # The standard-library code built once more with clang and LLVM's libc++ (the library of macOS
 # and of emscripten), GoogleTest from its sources.
 LIBCXX_PACKAGES=(clang libc++-dev libc++abi-dev googletest cmake ninja-build)

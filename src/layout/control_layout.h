@@ -17,6 +17,8 @@ enum class ControlKind {
   kTabSet,        // a tab set (the nested one, on a page)
   kLinkLabel,     // the web-site link
   kOptionButton,  // one of the two view options
+  kEntryList,     // a list box of lines, one chosen at a time (the history's entries)
+  kTextView,      // read-only text of several lines that can be selected and copied
 };
 
 // The pictures of the windows. Each front-end maps them to its own resources.

@@ -18,6 +18,8 @@ constexpr CaptionLink kCaptions[] = {
     // clang-format off
     // the main window itself
     {"cboUnits", "lblUnits"},
+    // the History window
+    {"lstEntries", "lblEntries"}, {"txtEntry", "lblEntry"},
     // SSTabHyd tab 0
     {"lblHP", "Label5"}, {"txtGPM", "Label4"}, {"txtPSI", "lblPSI"},
     // SSTabHyd tab 1

@@ -25,6 +25,9 @@ constexpr ControlRow kWindowControls[] = {
     // first number after the design's), so no designed control moves or is renumbered.
     {"lblUnits", Kind::kCaption, "&Units", 5040, 1170, 555, 255, 0, Bg::kWindowGrey},
     {"cboUnits", Kind::kList, "US", 5640, 1140, 1095, 315, 250, Bg::kDefault},
+    // The History button, beyond the design: left of the About button in its row, as high as
+    // it, and after the units in the keyboard order.
+    {"cmdHistory", Kind::kButton, "&History...", 5040, 840, 975, 255, 251, Bg::kDefault},
 };
 
 constexpr std::string_view kHydraulicCaptions[] = {

@@ -4,6 +4,7 @@
 
 #include "config/app_config.h"
 #include "layout/about_layout.h"
+#include "layout/history_layout.h"
 
 namespace tallies {
 namespace {
@@ -91,7 +92,31 @@ const ControlRow* FindControl(std::string_view name) {
   for (const ControlRow& row : AboutControls()) {
     if (row.name == name) return &row;
   }
+  for (const ControlRow& row : HistoryControls()) {
+    if (row.name == name) return &row;
+  }
   return nullptr;
+}
+
+ControlPlace PlaceOf(std::string_view control) {
+  ControlPlace place;
+  for (const auto pages : {HydraulicPages(), GeneralPages()}) {
+    for (const PageLayout& page : pages) {
+      for (const ControlRow& row : page.controls) {
+        if (row.name == control) place.tabs.push_back({page.tabSet, page.tab});
+      }
+    }
+  }
+  if (place.tabs.empty()) return place;
+  // Up through the tab sets that hold the page's tab set, to the one a view shows.
+  for (const TabSetLayout* set = FindTabSet(place.tabs.front().tabSet);
+       set != nullptr && set->parent != kMainWindowName; set = FindTabSet(set->parent)) {
+    place.tabs.insert(place.tabs.begin(), {set->parent, set->parentTab});
+  }
+  for (const ViewLayout& view : Views()) {
+    if (view.tabSet == place.tabs.front().tabSet) place.view = &view;
+  }
+  return place;
 }
 
 std::string_view CaptionTextOf(std::string_view control) {
@@ -152,6 +177,8 @@ bool TakesFocus(ControlKind kind) {
     case ControlKind::kTabSet:
     case ControlKind::kLinkLabel:
     case ControlKind::kResult:
+    case ControlKind::kEntryList:
+    case ControlKind::kTextView:
       return true;
     case ControlKind::kCaption:
     case ControlKind::kPicture:

@@ -63,6 +63,17 @@ const TabSetLayout* FindTabSet(std::string_view name);
 // The page of a tab, or none.
 const PageLayout* FindPage(std::string_view tabSet, int tab);
 
+// What shows a control of a page: its view, and the tabs to choose, outermost first.
+struct TabChoice {
+  std::string_view tabSet;
+  int tab;
+};
+struct ControlPlace {
+  const ViewLayout* view = nullptr;  // none for a control on no page
+  std::vector<TabChoice> tabs;
+};
+ControlPlace PlaceOf(std::string_view control);
+
 // Whether a control of this kind takes the keyboard focus: fields, buttons, lists, the option
 // buttons, the tab sets (with their strip of tabs), the link label and the results, so that a
 // result can be reached, read and copied from the keyboard. Captions and pictures do not.

@@ -2,16 +2,20 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 
 #include "controls/boundary_guard.h"
 #include "controls/run_calculator.h"
+#include "layout/history_layout.h"
 #include "layout/window_model.h"
 #include "platform/message_box.h"
 #include "qtapp/app_look.h"
+#include "qtapp/frm_history.h"
 #include "qtapp/gauge_list.h"
 #include "qtapp/link_label.h"
 #include "qtapp/push_button.h"
@@ -21,6 +25,7 @@
 #include "qtapp/svg_picture.h"
 #include "qtapp/tab_row.h"
 #include "qtapp/tab_set.h"
+#include "record/history_keeper.h"
 #include "settings/units_setting.h"
 #include "window/calculator_catalogue.h"
 #include "window/formulas.h"
@@ -174,6 +179,9 @@ QWidget* frmMain::buildControl(const ControlRow& row, QWidget* parent) {
         return buildTabSet(*layout, row, parent);
       }
       return nullptr;
+    case ControlKind::kEntryList:
+    case ControlKind::kTextView:
+      return nullptr;  // the History window's own kinds (frmHistory)
   }
   widget->setObjectName(ToQString(row.name));
   widget->setGeometry(ToPixels(row));
@@ -267,6 +275,9 @@ void frmMain::wire(const ControlRow& row, QWidget* widget) {
       run = [this] {
         if (m_aboutAction) m_aboutAction();
       };
+      break;
+    case Action::kShowHistory:
+      run = [this] { showHistory(); };
       break;
     case Action::kOpenSite:
       run = [this] {
@@ -402,10 +413,57 @@ void frmMain::showView(const ViewLayout& view) {
 // A screen reader hears what a Calc wrote without the user moving: the focused button's (or
 // list's) description names the new results, then its formula, and changes once per Calc.
 void frmMain::Run(const Calculator& calculator, QWidget* source) {
-  const std::string said = RunAndDescribe(calculator, *this, m_messages);
+  const std::optional<Calculation> done = RunCalculator(calculator, *this, m_messages);
+  if (!done) return;
+  if (m_history) {
+    const std::string notice = m_history->Record(*done, m_decimalSeparator);
+    emit historyChanged();
+    if (!notice.empty()) m_messages.Show(notice);
+  }
+  const std::string said = DescribeWrites(*done);
   if (said.empty() || !source) return;
   source->setAccessibleDescription(QString::fromStdString(
       DescriptionAfterCalc(said, source->objectName().toStdString(), m_units)));
+}
+
+void frmMain::useHistory(HistoryKeeper& history) {
+  m_history = &history;
+  // Ctrl+H shows it from anywhere in the window.
+  auto* shortcut = new QShortcut(QKeySequence(ToQString(kHistoryShortcut)), this);
+  connect(shortcut, &QShortcut::activated, this, [this] {
+    Guarded([this] { showHistory(); }, [this](const std::string& text) { m_messages.Show(text); });
+  });
+  if (const std::string notice = history.Load(); !notice.empty()) m_messages.Show(notice);
+}
+
+void frmMain::showHistory() {
+  if (!m_history) return;
+  auto* window = qobject_cast<frmHistory*>(m_historyWindow);
+  if (!window) {
+    window = new frmHistory(*this, *m_history, m_messages);
+    connect(this, &frmMain::historyChanged, window, &frmHistory::refresh);
+    m_historyWindow = window;
+  }
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void frmMain::recall(const RecordEntry& entry) {
+  setUnits(entry.units);
+  const ControlPlace place = PlaceOf(entry.calculator);
+  if (place.view) showView(*place.view);
+  for (const TabChoice& choice : place.tabs) tabSet(choice.tabSet)->setCurrentIndex(choice.tab);
+  for (const RecordedValue& input : entry.inputs) {
+    if (auto* list = control<QComboBox>(input.control)) {
+      list->setEditText(ToQString(input.text));
+    } else {
+      SetText(input.control, input.text);
+    }
+  }
+  if (QWidget* calc = control(entry.calculator)) calc->setFocus(Qt::OtherFocusReason);
+  window()->raise();
+  window()->activateWindow();
 }
 
 }  // namespace tallies

@@ -16,9 +16,11 @@
 
 namespace tallies {
 
+class HistoryKeeper;
 class MessageBox;
 class SettingsStore;
 class TabSet;
+struct RecordEntry;
 
 // The main window: banner, link label, About button, the two view options and
 // the hydraulic and general tab sets with every page. It is the Controls that
@@ -61,6 +63,16 @@ class frmMain : public QWidget, public Controls {
   void setAboutAction(std::function<void()> action) { m_aboutAction = std::move(action); }
   void setLinkAction(std::function<void()> action) { m_linkAction = std::move(action); }
 
+  // The record of calculations: every Calc that gives a result, and every gauge chosen, adds an
+  // entry to `history`; the History button and Ctrl+H show the History window.
+  void useHistory(HistoryKeeper& history);
+  HistoryKeeper* history() const { return m_history; }
+  // Shows an entry's calculator with its inputs put back, in the entry's units, the focus on its
+  // Calc button (or list), ready to calculate again.
+  void recall(const RecordEntry& entry);
+  // Shows the History window, built on first use.
+  void showHistory();
+
   // The units the window speaks, and the switch between them (SwitchUnits): the fields'
   // numbers are converted, the results that change unit cleared, and the captions, formulas
   // and calculators become the system's. The units list shows the system.
@@ -75,6 +87,10 @@ class frmMain : public QWidget, public Controls {
   // reported; whatever the handler wrote before the fault stays, and no
   // exception leaves here.
   void Run(const Calculator& calculator, QWidget* source = nullptr);
+
+ signals:
+  // The history changed: an entry was added, removed or the history cleared.
+  void historyChanged();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -115,6 +131,8 @@ class frmMain : public QWidget, public Controls {
   std::function<void()> m_linkAction;
   UnitSystem m_units = UnitSystem::kUS;
   SettingsStore* m_settings = nullptr;
+  HistoryKeeper* m_history = nullptr;
+  QWidget* m_historyWindow = nullptr;
 };
 
 }  // namespace tallies

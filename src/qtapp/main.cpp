@@ -10,6 +10,7 @@
 #include "qtapp/frm_main.h"
 #include "qtapp/readable_palette.h"
 #include "qtapp/screenshot.h"
+#include "record/history_keeper.h"
 #include "settings/file_settings_store.h"
 #include "settings/settings_folder.h"
 
@@ -33,6 +34,12 @@ int main(int argc, char* argv[]) {
   window.setAboutAction(&tallies::ShowAboutBox);
   window.setLinkAction([&window] { tallies::OpenVendorSite(&window); });
   window.useSettings(settings);
+  // The record of calculations, in the user's data folder; without one, while the window lasts.
+  const std::filesystem::path historyFolder = tallies::HistoryFolder();
+  tallies::HistoryKeeper history(historyFolder.empty()
+                                     ? std::nullopt
+                                     : std::optional(tallies::HistoryFile(historyFolder)));
+  window.useHistory(history);
   window.show();
   tallies::ScreenshotOnRequest(window);
   return QApplication::exec();

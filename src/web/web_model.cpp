@@ -29,6 +29,8 @@ std::string_view KindName(ControlKind kind) {
     case ControlKind::kTabSet: return "tabset";
     case ControlKind::kLinkLabel: return "link";
     case ControlKind::kOptionButton: return "option";
+    case ControlKind::kEntryList: return "entrylist";
+    case ControlKind::kTextView: return "textview";
   }
   return "caption";
 }
@@ -53,6 +55,16 @@ std::string_view ActionName(Action action) {
     case Action::kCloseBox: return "close";
     case Action::kStartSysInfo: return "sysinfo";
     case Action::kChooseUnits: return "units";
+    case Action::kShowHistory: return "history";
+    case Action::kRecallEntry: return "recall";
+    case Action::kCopyEntry: return "copy";
+    case Action::kCopyEntryTable: return "copytable";
+    case Action::kCopyEntryLink: return "copylink";
+    case Action::kDeleteEntry: return "delete";
+    case Action::kExportHistory: return "export";
+    case Action::kPrintHistory: return "print";
+    case Action::kClearHistory: return "clear";
+    case Action::kCloseHistory: return "closehistory";
   }
   return "none";
 }

@@ -21,6 +21,16 @@ constexpr WindowAction kWindowActions[] = {
     {"cmdAbout", Action::kShowAbout},   {"Label3", Action::kOpenSite},
     {"cmdOK", Action::kCloseBox},       {"cmdSysInfo", Action::kStartSysInfo},
     {"cboUnits", Action::kChooseUnits},
+    {"cmdHistory", Action::kShowHistory},
+    {"cmdRecall", Action::kRecallEntry},
+    {"cmdCopy", Action::kCopyEntry},
+    {"cmdCopyTable", Action::kCopyEntryTable},
+    {"cmdCopyLink", Action::kCopyEntryLink},
+    {"cmdDelete", Action::kDeleteEntry},
+    {"cmdExport", Action::kExportHistory},
+    {"cmdPrint", Action::kPrintHistory},
+    {"cmdClear", Action::kClearHistory},
+    {"cmdCloseHistory", Action::kCloseHistory},
 };
 
 // The units list's entries, in list order.

@@ -27,6 +27,18 @@ enum class Action {
   kCloseBox,      // the About box's OK: closes it; also its default and cancel button
   kStartSysInfo,  // the About box's System Info: starts the system-information tool
   kChooseUnits,   // the units list: the window speaks the chosen units (see SwitchUnits)
+  kShowHistory,   // the History button (and kHistoryShortcut): shows the one History window
+  // The History window's buttons: on the chosen entry...
+  kRecallEntry,     // shows its calculator's view and tab with its inputs put back
+  kCopyEntry,       // copies it as plain text (EntryPlainText)
+  kCopyEntryTable,  // copies it as a Markdown table (EntryMarkdown)
+  kCopyEntryLink,   // copies the link that opens it in the browser (ShareLink)
+  kDeleteEntry,     // removes it
+  // ...and on the whole history.
+  kExportHistory,   // saves it as CSV (HistoryCsv) where the user chooses
+  kPrintHistory,    // prints the worked-calculation sheet, or saves it as PDF
+  kClearHistory,    // after kClearHistoryQuestion is answered yes, removes every entry
+  kCloseHistory,    // closes the window; also its cancel button (Esc)
 };
 
 struct ControlAction {

@@ -44,9 +44,9 @@ TEST(FocusOrder, FollowsTheTabOrderNumbers) {
 
 TEST(FocusOrder, TakesFieldsButtonsListsOptionsTabSetsResultsAndTheLinkOnly) {
   // The design's 76 fields, 41 buttons, 2 lists, 2 options, 3 tab sets, 17 results and the link,
-  // and the units list.
+  // and the units list and the History button.
   const std::map<ControlKind, int> expected{
-      {ControlKind::kField, 76},  {ControlKind::kButton, 41},      {ControlKind::kList, 3},
+      {ControlKind::kField, 76},  {ControlKind::kButton, 42},      {ControlKind::kList, 3},
       {ControlKind::kTabSet, 3},  {ControlKind::kOptionButton, 2}, {ControlKind::kLinkLabel, 1},
       {ControlKind::kResult, 17},
   };
@@ -162,12 +162,13 @@ TEST(WindowModel, EveryFieldIsNamedByACaptionAboveOrBesideIt) {
 // The units choice is a list of the window's own, named by a caption beside it with an access key,
 // in free room: inside the window, clear of every other control of the window (the tab sets and
 // so every page included), and after every designed control in the keyboard order.
-TEST(WindowModel, TheUnitsChoiceStandsInFreeRoomAndIsReachedLast) {
-  const ControlRow* units = nullptr;
-  for (const ControlRow& row : WindowControls()) {
-    if (row.kind == ControlKind::kList) units = &row;
-  }
+// The controls added to the designed window, the units choice and the History button, stand in
+// free room and come last in the keyboard order, so no designed control moves or is renumbered.
+TEST(WindowModel, TheAddedControlsStandInFreeRoomAndAreReachedLast) {
+  const ControlRow* units = FindControl("cboUnits");
+  const ControlRow* history = FindControl("cmdHistory");
   ASSERT_NE(units, nullptr);
+  ASSERT_NE(history, nullptr);
   const ControlRow* caption = FindControl(CaptionOf(units->name));
   ASSERT_NE(caption, nullptr);
   EXPECT_EQ(caption->kind, ControlKind::kCaption);
@@ -175,13 +176,13 @@ TEST(WindowModel, TheUnitsChoiceStandsInFreeRoomAndIsReachedLast) {
   EXPECT_EQ(
       std::abs(caption->top - units->top) <= 60 && caption->left + caption->width <= units->left,
       true);
-  for (const ControlRow* placed : {units, caption}) {
+  for (const ControlRow* placed : {units, caption, history}) {
     EXPECT_GE(placed->left, 0);
     EXPECT_GE(placed->top, 0);
     EXPECT_LE(placed->left + placed->width, kMainWindowWidth);
     EXPECT_LE(placed->top + placed->height, kMainWindowHeight);
     for (const ControlRow& other : WindowControls()) {
-      if (&other == units || &other == caption) continue;
+      if (&other == placed) continue;
       const bool apart =
           placed->left + placed->width <= other.left || other.left + other.width <= placed->left ||
           placed->top + placed->height <= other.top || other.top + other.height <= placed->top;
@@ -189,8 +190,27 @@ TEST(WindowModel, TheUnitsChoiceStandsInFreeRoomAndIsReachedLast) {
     }
   }
   const auto order = MainWindowFocusOrder();
-  ASSERT_FALSE(order.empty());
-  EXPECT_EQ(order.back(), units);
+  ASSERT_GE(order.size(), 2u);
+  EXPECT_EQ(order[order.size() - 2], units);
+  EXPECT_EQ(order.back(), history);
+}
+
+// A recalled entry shows its calculator's page: the view and the tabs down to it.
+TEST(WindowModel, PlaceOfAControlIsItsViewAndTabsOutermostFirst) {
+  const ControlPlace pump = PlaceOf("cmdHP");
+  ASSERT_NE(pump.view, nullptr);
+  EXPECT_EQ(pump.view->option, "optHyd");
+  ASSERT_EQ(pump.tabs.size(), 1u);
+  EXPECT_EQ(pump.tabs[0].tabSet, "SSTabHyd");
+  EXPECT_EQ(pump.tabs[0].tab, 0);
+  const ControlPlace nested = PlaceOf("Command17");  // kilograms and pounds, in "Mass Conversion "
+  ASSERT_NE(nested.view, nullptr);
+  EXPECT_EQ(nested.view->option, "optGen");
+  ASSERT_EQ(nested.tabs.size(), 2u);
+  EXPECT_EQ(nested.tabs[0].tabSet, "SSTabGen");
+  EXPECT_EQ(nested.tabs[0].tab, 2);
+  EXPECT_EQ(nested.tabs[1].tabSet, "SSTab1");
+  EXPECT_EQ(PlaceOf("cmdAbout").view, nullptr);
 }
 
 TEST(ShownCaption, DropsTheAccessKeyMark) {

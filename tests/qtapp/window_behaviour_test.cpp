@@ -169,8 +169,8 @@ TEST_F(WindowBehaviour, FocusOrderFollowsTheNumbers) {
   }
   // Only the 76 fields, 41 buttons, 2 lists, 2 options, the link, the 17
   // results and the 5 rows of tabs take their places in the order, and the
-  // units list; other labels and pictures do not.
-  EXPECT_EQ(window().focusOrder().size(), 76u + 41u + 2u + 2u + 1u + 17u + 5u + 1u);
+  // units list and the History button; other labels and pictures do not.
+  EXPECT_EQ(window().focusOrder().size(), 76u + 41u + 2u + 2u + 1u + 17u + 5u + 1u + 1u);
 }
 
 TEST_F(WindowBehaviour, TabKeyRunsRightToLeftOnThePumpPage) {

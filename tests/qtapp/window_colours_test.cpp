@@ -95,8 +95,9 @@ TEST_P(WindowColours, EveryControlsTextIsReadableOnItsBackground) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
   for (QWidget* widget : window().controls()) expectControlReadable(widget);
   // 76 fields at two checks, 41 buttons, 120 labels, 17 results' selection,
-  // 2 options, 2 lists at four and 16 tabs at two; the units list at four and its caption.
-  EXPECT_EQ(m_checked, 76 * 2 + 41 + 120 + 17 + 2 + 2 * 4 + 16 * 2 + 4 + 1);
+  // 2 options, 2 lists at four and 16 tabs at two; the units list at four and its caption;
+  // the History button.
+  EXPECT_EQ(m_checked, 76 * 2 + 41 + 120 + 17 + 2 + 2 * 4 + 16 * 2 + 4 + 1 + 1);
 }
 
 // What is drawn, not only what the palette says: every caption, result,
@@ -129,8 +130,8 @@ TEST_P(WindowColours, DrawnTextsStandOutFromTheirBackgrounds) {
     expectReadable(StrongestColour(image, textArea, background), background, widget, "drawn");
     ++drawn;
   }
-  // fields, buttons, labels, options, and the units list's caption
-  EXPECT_EQ(drawn, 76 + 41 + 120 + 2 + 1);
+  // fields, buttons, labels, options, the units list's caption and the History button
+  EXPECT_EQ(drawn, 76 + 41 + 120 + 2 + 1 + 1);
 }
 
 TEST_P(WindowColours, DesignedBackgroundsKeepTheirColours) {

@@ -47,7 +47,7 @@ TEST_F(WindowKeyboard, EnterAndSpacePressEveryFocusedButtonOnce) {
     }
     ++buttons;
   }
-  EXPECT_EQ(buttons, 40 + 1);  // the Calc buttons and cmdAbout
+  EXPECT_EQ(buttons, 40 + 2);  // the Calc buttons, cmdAbout and cmdHistory
   EXPECT_EQ(m_aboutShown, 3);
 }
 
@@ -88,11 +88,13 @@ TEST_F(WindowKeyboard, LinkLabelIsTheStopBeforeTheHydraulicTabs) {
   EXPECT_EQ(QApplication::focusWidget(), link);
   QTest::keyClick(link, Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), hydraulic);
-  // After the view options comes the units list, the window's last stop; the keyboard order
-  // comes round from it to the link.
+  // After the view options come the units list and the History button, the window's last
+  // stop; the keyboard order comes round from it to the link.
   window().control("optGen")->setFocus(Qt::TabFocusReason);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), window().control("cboUnits"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), window().control("cmdHistory"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), link);
 }

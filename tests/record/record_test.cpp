@@ -10,7 +10,9 @@
 #include "controls/calculate.h"
 #include "support/fake_controls.h"
 #include "record/entry_formats.h"
+#include "record/history_keeper.h"
 #include "record/history_text.h"
+#include "record/history_texts.h"
 #include "record/record_entry.h"
 #include "record/share_link.h"
 #include "window/calculator_catalogue.h"
@@ -129,6 +131,37 @@ TEST(EntryFormats, TimeTextsAndTables) {
   EXPECT_EQ(EntryPlainText(entry),
             "Pump, \"horsepower\" (Metric units), 2023-11-14 22:13:20 UTC\n"
             "Flow\tper\nminute: 1,5\r\n l/min\nGauge: 10\nPower: 0.1 kW\nFormula: a | b\\c\n");
+}
+
+// The list's line and the printed sheet: every text of an entry is escaped, never markup.
+TEST(HistoryTexts, SummaryAndSheetShowTheEntryAsText) {
+  RecordEntry entry = Awkward();
+  entry.inputs[0].text = "<script>alert(1)</script>";
+  EXPECT_EQ(EntrySummary(entry), "Pump, \"horsepower\": Power 0.1 kW");
+  const std::string sheet = WorkedSheetHtml(std::vector<RecordEntry>{entry});
+  EXPECT_EQ(sheet.find("<script>"), std::string::npos);
+  EXPECT_NE(sheet.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+  EXPECT_NE(sheet.find("Worked: Power = 0.1 kW, from Flow\tper\nminute = &lt;script&gt;alert(1)"
+                       "&lt;/script&gt; l/min and Gauge = 10, by a | b\\c"),
+            std::string::npos)
+      << sheet;
+}
+
+// Without a file the history lasts while the window does, bounded as the file is.
+TEST(HistoryKeeper, WithoutAFileKeepsTheNewestEntries) {
+  HistoryKeeper history;
+  for (std::size_t i = 0; i <= kHistoryLimit; ++i) {
+    RecordEntry entry = Awkward();
+    entry.id = std::to_string(i);
+    EXPECT_EQ(history.Add(entry), "");
+  }
+  ASSERT_EQ(history.Entries().size(), kHistoryLimit);
+  EXPECT_EQ(history.Entries().front().id, "1");
+  EXPECT_NE(history.Find("7"), nullptr);
+  history.Remove("7");
+  EXPECT_EQ(history.Find("7"), nullptr);
+  history.Clear();
+  EXPECT_TRUE(history.Entries().empty());
 }
 
 TEST(FullNumber, IsTheShortestTextThatReadsBackExactly) {
