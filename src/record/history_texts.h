@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "record/record_entry.h"
 
@@ -33,5 +34,8 @@ inline constexpr std::string_view kHistoryNotStoredNotice =
 // its time, its inputs, the formula worked with those values and its results. Every text is
 // escaped: nothing of an entry is taken as markup.
 std::string WorkedSheetHtml(std::span<const RecordEntry> entries);
+// The same sheet as lines of plain text, for a printer that is sent lines: a title line, then
+// for each entry its name, its time and units, its inputs and results, and the worked line.
+std::vector<std::string> WorkedSheetLines(std::span<const RecordEntry> entries);
 
 }  // namespace tallies

@@ -145,6 +145,14 @@ TEST(HistoryTexts, SummaryAndSheetShowTheEntryAsText) {
                        "&lt;/script&gt; l/min and Gauge = 10, by a | b\\c"),
             std::string::npos)
       << sheet;
+  EXPECT_EQ(WorkedSheetLines(std::vector<RecordEntry>{entry}),
+            (std::vector<std::string>{
+                "Tallies: worked calculations", "", "Pump, \"horsepower\"",
+                "2023-11-14 22:13:20 UTC, Metric units, Tallies 1.2.0",
+                "Given  Flow\tper\nminute: <script>alert(1)</script> l/min", "Given  Gauge: 10",
+                "Result Power: 0.1 kW",
+                "Worked: Power = 0.1 kW, from Flow\tper\nminute = <script>alert(1)</script> l/min "
+                "and Gauge = 10, by a | b\\c"}));
 }
 
 // Without a file the history lasts while the window does, bounded as the file is.
