@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,12 +29,16 @@ struct HistoryState {
 };
 
 // The history as one file ("history", see HistoryText) in a folder. Each change takes the lock
-// of the folder's "history.lock", reads the file as it is now, changes it and replaces it whole
-// (ReplaceFile), so a crash at any moment leaves the old history or the new one, and windows of
-// several running programs each add their entries without losing another's.
+// of the folder's "history.lock", reads the file as it is now (unless it is as this program left
+// it), and adds the new entry at its end, or replaces it whole (ReplaceFile) to remove entries,
+// so a crash at any moment leaves the old history or the new one, and windows of several running
+// programs each add their entries without losing another's.
 class HistoryFile {
  public:
   explicit HistoryFile(std::filesystem::path folder, ReplaceSteps steps = SystemReplaceSteps());
+  ~HistoryFile();
+  HistoryFile(HistoryFile&&) noexcept;
+  HistoryFile& operator=(HistoryFile&&) noexcept;
 
   HistoryState Load() const;
   // Adds an entry as the newest; beyond kHistoryLimit entries the oldest are dropped.
@@ -44,11 +49,16 @@ class HistoryFile {
   std::filesystem::path File() const;
 
  private:
+  struct Seen;
   HistoryState Change(const std::function<void(std::vector<RecordEntry>&)>& change) const;
   HistoryState ReadLocked() const;
+  bool StillAsSeen() const;
+  void Remember(std::vector<RecordEntry> entries, std::size_t end) const;
+  static void KeepNewest(std::vector<RecordEntry>& entries);
 
   std::filesystem::path m_folder;
   ReplaceSteps m_steps;
+  mutable std::unique_ptr<Seen> m_seen;
 };
 
 // The time now, in milliseconds since 1970-01-01 00:00 UTC.

@@ -110,59 +110,73 @@ bool ReadLine(RecordEntry& entry, std::string_view key, const std::vector<std::s
 
 }  // namespace
 
+std::string EntryBlock(const RecordEntry& entry) {
+  std::string out = "\n";
+  AppendLine(out, "id", {entry.id});
+  AppendLine(out, "time", {std::to_string(entry.time)});
+  AppendLine(out, "calculator", {entry.calculator});
+  AppendLine(out, "name", {entry.name});
+  AppendLine(out, "units", {entry.units == UnitSystem::kUS ? "us" : "metric"});
+  AppendLine(out, "version", {entry.version});
+  AppendLine(out, "formula", {entry.formula});
+  for (const RecordedValue& input : entry.inputs) AppendValue(out, "input", input);
+  for (const RecordedValue& result : entry.results) AppendValue(out, "result", result);
+  return out + "end\n";
+}
+
 std::string HistoryText(std::span<const RecordEntry> entries) {
   std::string out(kHeader);
   out += '\n';
-  for (const RecordEntry& entry : entries) {
-    out += '\n';
-    AppendLine(out, "id", {entry.id});
-    AppendLine(out, "time", {std::to_string(entry.time)});
-    AppendLine(out, "calculator", {entry.calculator});
-    AppendLine(out, "name", {entry.name});
-    AppendLine(out, "units", {entry.units == UnitSystem::kUS ? "us" : "metric"});
-    AppendLine(out, "version", {entry.version});
-    AppendLine(out, "formula", {entry.formula});
-    for (const RecordedValue& input : entry.inputs) AppendValue(out, "input", input);
-    for (const RecordedValue& result : entry.results) AppendValue(out, "result", result);
-  }
+  for (const RecordEntry& entry : entries) out += EntryBlock(entry);
   return out;
 }
 
-std::optional<std::vector<RecordEntry>> ReadHistoryText(std::string_view text) {
-  std::vector<RecordEntry> entries;
-  if (text.empty()) return entries;
-  std::size_t at = 0;
-  const auto nextLine = [&]() -> std::optional<std::string_view> {
-    if (at >= text.size()) return std::nullopt;
-    const std::size_t end = text.find('\n', at);
-    if (end == std::string_view::npos) return std::nullopt;  // every line ends: a cut file does not
-    const std::string_view line = text.substr(at, end - at);
-    at = end + 1;
-    return line;
-  };
-  if (nextLine() != kHeader) return std::nullopt;
-  RecordEntry* entry = nullptr;
-  while (at < text.size()) {
-    const std::optional<std::string_view> line = nextLine();
-    if (!line) return std::nullopt;
-    if (line->empty()) {
-      entry = &entries.emplace_back();
+std::optional<HistoryRead> ReadHistory(std::string_view text) {
+  HistoryRead read;
+  if (text.empty()) return read;
+  if (text.substr(0, kHeader.size() + 1) != std::string(kHeader) + "\n") return std::nullopt;
+  read.end = kHeader.size() + 1;
+  // The lines of the entry being read, from its empty line on; an entry is taken at its "end".
+  std::vector<std::string_view> block;
+  bool inBlock = false;
+  for (std::size_t at = read.end; at < text.size();) {
+    const std::size_t stop = text.find('\n', at);
+    if (stop == std::string_view::npos) break;  // a line cut short: the rest was never whole
+    const std::string_view line = text.substr(at, stop - at);
+    at = stop + 1;
+    if (!inBlock) {
+      if (!line.empty()) return std::nullopt;
+      inBlock = true;
+      block.clear();
       continue;
     }
-    if (entry == nullptr) return std::nullopt;
-    const std::vector<std::string_view> parts = SplitTabs(*line);
-    std::vector<std::string> fields;
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-      std::optional<std::string> field = Unescaped(parts[i]);
-      if (!field) return std::nullopt;
-      fields.push_back(std::move(*field));
+    if (line != "end") {
+      block.push_back(line);
+      continue;
     }
-    if (!ReadLine(*entry, parts[0], fields)) return std::nullopt;
+    RecordEntry entry;
+    for (const std::string_view entryLine : block) {
+      const std::vector<std::string_view> parts = SplitTabs(entryLine);
+      std::vector<std::string> fields;
+      for (std::size_t i = 1; i < parts.size(); ++i) {
+        std::optional<std::string> field = Unescaped(parts[i]);
+        if (!field) return std::nullopt;
+        fields.push_back(std::move(*field));
+      }
+      if (!ReadLine(entry, parts[0], fields)) return std::nullopt;
+    }
+    if (entry.id.empty() || entry.calculator.empty()) return std::nullopt;
+    read.entries.push_back(std::move(entry));
+    read.end = at;
+    inBlock = false;
   }
-  for (const RecordEntry& read : entries) {
-    if (read.id.empty() || read.calculator.empty()) return std::nullopt;
-  }
-  return entries;
+  return read;
+}
+
+std::optional<std::vector<RecordEntry>> ReadHistoryText(std::string_view text) {
+  std::optional<HistoryRead> read = ReadHistory(text);
+  if (!read) return std::nullopt;
+  return std::move(read->entries);
 }
 
 }  // namespace tallies

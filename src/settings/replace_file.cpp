@@ -25,9 +25,9 @@ bool SyncToDisk([[maybe_unused]] const std::filesystem::path& file) {
 #endif
 }
 
-bool WriteDurably(const std::filesystem::path& file, std::string_view text) {
+bool Write(const std::filesystem::path& file, std::string_view text, std::ios::openmode mode) {
   {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    std::ofstream out(file, std::ios::binary | mode);
     if (!out) return false;
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
@@ -44,7 +44,15 @@ bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) 
 
 }  // namespace
 
-ReplaceSteps SystemReplaceSteps() { return {&WriteDurably, &Rename}; }
+bool WriteDurably(const std::filesystem::path& file, std::string_view text) {
+  return Write(file, text, std::ios::trunc);
+}
+
+bool AppendDurably(const std::filesystem::path& file, std::string_view text) {
+  return std::filesystem::is_regular_file(file) && Write(file, text, std::ios::app);
+}
+
+ReplaceSteps SystemReplaceSteps() { return {&WriteDurably, &Rename, &AppendDurably}; }
 
 bool ReplaceFile(const std::filesystem::path& target, std::string_view text,
                  const ReplaceSteps& steps) {

@@ -14,6 +14,9 @@ struct ReplaceSteps {
   std::function<bool(const std::filesystem::path&, std::string_view)> writeDurably;
   // Puts the first file in place of the second in one step; false on failure.
   std::function<bool(const std::filesystem::path&, const std::filesystem::path&)> rename;
+  // Adds the text at the end of an existing file and makes it durable; false on any failure
+  // (the file may then end in part of the text).
+  std::function<bool(const std::filesystem::path&, std::string_view)> appendDurably;
 };
 // The steps as the system does them.
 ReplaceSteps SystemReplaceSteps();

@@ -154,7 +154,7 @@ TEST_F(WindowHistory, TheShortcutOpensItAndADamagedFileIsKeptAside) {
 
   QTemporaryDir damaged;
   std::ofstream(damaged.filePath(QStringLiteral("history")).toStdString(), std::ios::binary)
-      << "Tallies history 1\n\nid\n";
+      << "Tallies history 1\n\nid\nend\n";
   RecordingMessageBox messages;
   frmMain second(messages, QLocale::c());
   HistoryKeeper history(HistoryFile(damaged.path().toStdString()));

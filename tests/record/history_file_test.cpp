@@ -63,31 +63,55 @@ TEST_F(HistoryFiles, KeepsEntriesAcrossLoadsNewestLastAndAtMostTheLimit) {
   ASSERT_EQ(state.entries.size(), kHistoryLimit);
   EXPECT_EQ(state.entries.front().id, "1");  // the oldest, "0", went
   EXPECT_EQ(state.entries.back().id, "newest");
+  // The file itself is written anew without the oldest once it holds a tenth more.
+  for (std::size_t i = 0; i < kHistoryLimit / 10; ++i) full.push_back(Entry("more"));
+  std::ofstream(file.File(), std::ios::binary | std::ios::trunc) << HistoryText(full);
+  HistoryFile(m_folder).Add(Entry("last"));
+  std::ifstream in(file.File(), std::ios::binary);
+  const auto kept = ReadHistoryText(std::string(std::istreambuf_iterator<char>(in), {}));
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->size(), kHistoryLimit);
+  EXPECT_EQ(kept->back().id, "last");
 }
 
-// A write that fails at any step (a full disk, a crash before the rename) leaves the history
-// that was there; the change says it was not stored.
+// A write that fails at any step (a full disk, a crash before the rename, or in the middle of an
+// addition) leaves the history that was there; the change says it was not stored. The next
+// addition after a cut one adds to the history that was there.
 TEST_F(HistoryFiles, AFailedWriteLeavesThePreviousHistory) {
-  HistoryFile(m_folder).Add(Entry("kept"));
-  ReplaceSteps failing[2] = {SystemReplaceSteps(), SystemReplaceSteps()};
+  ReplaceSteps failing[3] = {SystemReplaceSteps(), SystemReplaceSteps(), SystemReplaceSteps()};
   failing[0].writeDurably = [](const fs::path&, std::string_view) { return false; };
   failing[1].rename = [](const fs::path&, const fs::path&) { return false; };
-  for (const ReplaceSteps& steps : failing) {
-    EXPECT_FALSE(HistoryFile(m_folder, steps).Add(Entry("lost")).stored);
+  failing[2].appendDurably = [](const fs::path& file, std::string_view text) {
+    std::ofstream(file, std::ios::binary | std::ios::app) << text.substr(0, text.size() / 2);
+    return false;
+  };
+  // A new file is written whole, and so is the history an entry is removed from.
+  for (const ReplaceSteps& steps : {failing[0], failing[1]}) {
+    EXPECT_FALSE(HistoryFile(m_folder, steps).Add(Entry("first")).stored);
+    EXPECT_TRUE(HistoryFile(m_folder).Load().entries.empty());
+  }
+  HistoryFile(m_folder).Add(Entry("kept"));
+  for (const ReplaceSteps& steps : {failing[0], failing[1]}) {
+    EXPECT_FALSE(HistoryFile(m_folder, steps).Remove("kept").stored);
     EXPECT_EQ(Ids(HistoryFile(m_folder).Load()), std::vector<std::string>{"kept"});
   }
+  // An entry is added at the end: cut halfway.
+  EXPECT_FALSE(HistoryFile(m_folder, failing[2]).Add(Entry("lost")).stored);
+  EXPECT_EQ(Ids(HistoryFile(m_folder).Load()), std::vector<std::string>{"kept"});
+  EXPECT_EQ(Ids(HistoryFile(m_folder).Add(Entry("next"))), (std::vector<std::string>{"kept", "next"}));
+  EXPECT_EQ(Ids(HistoryFile(m_folder).Load()), (std::vector<std::string>{"kept", "next"}));
 }
 
 TEST_F(HistoryFiles, AnUnreadableFileIsKeptAsideAndANewHistoryBegins) {
   fs::create_directories(m_folder);
   const HistoryFile file(m_folder);
-  std::ofstream(file.File(), std::ios::binary) << "Tallies history 1\n\nid\tx\ntime\tnot a time\n";
+  std::ofstream(file.File(), std::ios::binary) << "Tallies history 1\n\nid\tx\ntime\tnot a time\nend\n";
   const HistoryState state = file.Load();
   EXPECT_TRUE(state.entries.empty());
   ASSERT_FALSE(state.keptAside.empty());
   std::ifstream aside(state.keptAside, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}),
-            "Tallies history 1\n\nid\tx\ntime\tnot a time\n");
+            "Tallies history 1\n\nid\tx\ntime\tnot a time\nend\n");
   // Told once: the next load finds no damaged file, and entries are kept again.
   EXPECT_TRUE(file.Load().keptAside.empty());
   EXPECT_EQ(Ids(file.Add(Entry("new"))), std::vector<std::string>{"new"});
