@@ -162,7 +162,8 @@ EMSCRIPTEN_KEEPALIVE const char* tallies_choose_units(const char* entry) {
 
 // UnitsFromSettingsJson's answer for the settings text the page kept ("" when it kept none).
 EMSCRIPTEN_KEEPALIVE const char* tallies_use_settings(const char* settings) {
-  return UnitsAnswer([settings] { return tallies::UnitsFromSettingsJson(Form(), TextOf(settings)); });
+  return UnitsAnswer(
+      [settings] { return tallies::UnitsFromSettingsJson(Form(), TextOf(settings)); });
 }
 
 // What copying a result copies, or "" when it could not be made.

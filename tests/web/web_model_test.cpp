@@ -11,10 +11,10 @@
 #include <string_view>
 
 #include "layout/metric_captions.h"
-#include "platform/message_box.h"
-#include "settings/units_setting.h"
 #include "layout/twips.h"
 #include "layout/window_model.h"
+#include "platform/message_box.h"
+#include "settings/units_setting.h"
 #include "web/json_writer.h"
 #include "window/calculator_catalogue.h"
 #include "window/formulas.h"
@@ -172,8 +172,8 @@ TEST(ChooseUnitsJson, SwitchesTheFormAndAnswersWhatChanged) {
     form.Type("txtGPM", "10");
     const std::string answer = ChooseUnitsJson(form, c.entry);
     EXPECT_EQ(form.Units(), c.to) << c.entry;
-    const std::string head = R"({"units":)" + JsonString(UnitsEntry(c.to)) +
-                             R"(,"settings":)" + JsonString(SettingsTextFor(c.to)) + ",";
+    const std::string head = R"({"units":)" + JsonString(UnitsEntry(c.to)) + R"(,"settings":)" +
+                             JsonString(SettingsTextFor(c.to)) + ",";
     EXPECT_EQ(answer.rfind(head, 0), 0u) << c.entry << ": " << answer;
     const std::optional<std::string> converted =
         FieldTextInUnits("txtGPM", "10", ".", c.from, c.to);
@@ -246,8 +246,8 @@ TEST(ClickJson, RunsTheCalculatorOfTheFormsUnits) {
     WebForm again(Face(0));
     for (const auto& [control, text] : example.given) again.Type(control, text);
     const std::string said = RunAndDescribe(calculator, again, messages);
-    EXPECT_TRUE(Holds(answer, R"("description":)" +
-                                  JsonString(DescriptionAfterCalc(said, "cmdHP", units))))
+    EXPECT_TRUE(
+        Holds(answer, R"("description":)" + JsonString(DescriptionAfterCalc(said, "cmdHP", units))))
         << answer;
   }
 }
