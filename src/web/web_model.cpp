@@ -278,8 +278,7 @@ void WriteWrites(JsonWriter& json, WebForm& form) {
   json.EndArray();
 }
 
-std::string UnitsJson(WebForm& form, UnitSystem units) {
-  form.TakeWrites();
+std::string SwitchedUnitsJson(WebForm& form, UnitSystem units) {
   form.SetUnits(units);
   JsonWriter json;
   json.BeginObject();
@@ -297,6 +296,20 @@ std::string UnitsJson(WebForm& form, UnitSystem units) {
   json.Key("message").String("");
   json.EndObject();
   return json.Text();
+}
+
+// All or nothing: a switch or an answer that stops half-way (memory ran out) leaves the form as
+// it was, so that it never speaks other units than the page shows, nor holds some fields
+// converted and others not.
+std::string UnitsJson(WebForm& form, UnitSystem units) {
+  form.TakeWrites();
+  WebForm before = form;
+  try {
+    return SwitchedUnitsJson(form, units);
+  } catch (...) {
+    form = std::move(before);
+    throw;
+  }
 }
 
 // Keeps the one message a click shows.
@@ -357,18 +370,8 @@ void WebForm::SetDecimalSeparator(std::string_view separator) {
   m_decimalSeparator.assign(1, separator == "," ? ',' : '.');
 }
 
-// All or nothing: a switch that stops half-way (memory ran out) leaves the texts and writes as
-// they were, so the form never holds fields of one system in a window of the other.
 void WebForm::SetUnits(UnitSystem units) {
-  auto texts = m_texts;
-  const std::size_t writes = m_writes.size();
-  try {
-    SwitchUnits(*this, m_units, units);
-  } catch (...) {
-    m_texts.swap(texts);
-    m_writes.resize(writes);
-    throw;
-  }
+  SwitchUnits(*this, m_units, units);
   m_units = units;
 }
 

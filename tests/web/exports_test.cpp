@@ -26,6 +26,8 @@ namespace {
 
 // Allocations of at least this many bytes fail while a test asks them to.
 std::size_t g_failFrom = SIZE_MAX;
+// While a test asks it, this many allocations succeed and every one after them fails.
+std::size_t g_allocationsLeft = SIZE_MAX;
 
 // The page's measure of a text, as the page hands it to the module: here every character is
 // `width` pixels wide.
@@ -42,6 +44,10 @@ void MeasureCharactersAs(double width) {
 
 void* operator new(std::size_t size) {
   if (size >= g_failFrom) throw std::bad_alloc();
+  if (g_allocationsLeft != SIZE_MAX) {
+    if (g_allocationsLeft == 0) throw std::bad_alloc();
+    --g_allocationsLeft;
+  }
   if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
   throw std::bad_alloc();
 }
@@ -127,6 +133,25 @@ TEST(Exports, AUnitsAnswerWithAFaultNamesNoUnits) {
   EXPECT_EQ(answer.rfind(R"({"units":"","settings":"","writes":[],"formulas":[],"message":")", 0),
             0u)
       << answer;
+}
+
+// A switch of units that memory fails at any point, in the switch or in its answer, leaves the
+// module as it was: the Calc after it reads the fields as typed, in US units.
+TEST(Exports, ASwitchOfUnitsStoppedAnywhereChangesNothing) {
+  int stopped = 0;
+  for (std::size_t allowed = 0; allowed < 100'000; ++allowed) {
+    ASSERT_STREQ(tallies_type("txtGPM", "10"), "");
+    ASSERT_STREQ(tallies_type("txtPSI", "1500"), "");
+    g_allocationsLeft = allowed;
+    const char* raw = tallies_choose_units("Metric");
+    g_allocationsLeft = SIZE_MAX;
+    if (Holds(raw, R"({"units":"Metric")")) break;
+    ++stopped;
+    const std::string after = tallies_click("cmdHP");
+    ASSERT_TRUE(Holds(after, R"("text":"8.751458")")) << allowed << " allocations: " << after;
+  }
+  EXPECT_GT(stopped, 10);
+  EXPECT_TRUE(Holds(tallies_choose_units("US"), R"({"units":"US")"));
 }
 
 // The kept settings and the list's entries switch the module's units; a Calc speaks them.
