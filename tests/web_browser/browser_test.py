@@ -381,9 +381,16 @@ def check_calculations(page, problems):
 
 SETTINGS_KEY = "tallies.settings"
 # What the page's module answers to a choice of units, asked of a second instance of it.
-UNITS_ANSWER_JS = """const [entry, done] = arguments;
-TalliesCore({measureText: () => 0}).then(core =>
-  done(core.ccall('tallies_choose_units', 'string', ['string'], [entry])));"""
+# The module is given texts, a click and texts typed after it first, as the page has had them.
+UNITS_ANSWER_JS = """const [texts, click, retyped, entry, done] = arguments;
+TalliesCore({measureText: () => 0}).then(core => {
+  const call = (name, ...args) => core.ccall(name, 'string', args.map(() => 'string'), args);
+  const type = (typed) => Object.entries(typed).forEach(([c, text]) => call('tallies_type', c, text));
+  type(texts);
+  call('tallies_click', click);
+  type(retyped);
+  done(call('tallies_choose_units', entry));
+});"""
 # Each Calc button's and gauge list's [tooltip, description].
 FORMULAS_JS = """return arguments[0].map(name => { const e = document.getElementById(name);
   return e && [e.title, e.getAttribute('aria-description') ?? e.title]; });"""
@@ -406,11 +413,19 @@ def check_units(page, problems):
     controls = {c["name"]: c for c in model["controls"]}
     units = next(c for c in model["controls"] if c["action"] == "units")
     name, caption = units["name"], controls[units["caption"]]
+    # A worked example, whose fields and result the switch converts or clears, with one field
+    # typed anew after the Calc (the page hands it over at the switch).
+    us_case = first_example(model, "cmdHP")
+    retyped = {next(iter(us_case[1])): "20"}
     page.d.set_script_timeout(20)
-    metric = json.loads(page.d.execute_async_script(UNITS_ANSWER_JS, "Metric"))
+    metric = json.loads(page.d.execute_async_script(UNITS_ANSWER_JS, us_case[1], us_case[0],
+                                                    retyped, "Metric"))
+    switched = {w["control"]: w["text"] for w in metric["writes"]}
+    if not set(us_case[1]) | set(us_case[2]) <= set(switched):
+        problems.append(f"the module's switch writes {sorted(switched)}, not all of {us_case}")
     # What each system shows: the metric texts as the module switches to them, the US ones as
     # the model starts them.
-    captions = {w["control"]: w["text"] for w in metric["writes"] if w["caption"]}
+    captions = {c: t for c, t in switched.items() if controls[c]["kind"] == "caption"}
     formulas = {f["control"]: f["formula"] for f in metric["formulas"]}
     shows = {"Metric": (captions, formulas),
              "US": ({c: controls[c]["text"] for c in captions},
@@ -439,6 +454,8 @@ def check_units(page, problems):
                              ".map(o => [o.text, o.disabled])", name),
            [[e, False] for e in units["entries"]], f"#{name}'s entries [text, disabled]")
     expect_units(units["text"], "at start")
+    page.calculate(us_case, problems)
+    page.fill(retyped)
     expect(problems, metric["settings"].strip(), "units=metric", "the metric settings")
     ActionChains(page.d).key_down(Keys.ALT).send_keys(caption["accessKey"].lower()) \
         .key_up(Keys.ALT).perform()
@@ -447,6 +464,9 @@ def check_units(page, problems):
     try:
         page.fill({name: "Metric"})
         expect_units("Metric", "after choosing Metric")
+        for control in set(us_case[1]) | set(us_case[2]):
+            expect(problems, page.value(control), switched.get(control),
+                   f"after choosing Metric, #{control}")
         expect(problems, page.js("return localStorage.getItem(arguments[0])", SETTINGS_KEY),
                metric["settings"], f"localStorage {SETTINGS_KEY} after choosing Metric")
         # A Calc runs the calculator of the units chosen: the metric worked example (every
