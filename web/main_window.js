@@ -17,8 +17,8 @@ function decimalSeparator() {
 }
 
 // The settings kept between visits, the same text the desktop keeps in its settings file: the
-// module reads it and writes it. A browser that keeps nothing (storage disabled, or refused)
-// keeps nothing; the page works on, in US units at the next start.
+// module reads it and writes it. Where the browser keeps nothing for the page (its storage
+// disabled or refused), the page works on, and starts in US units.
 const SETTINGS_KEY = "tallies.settings";
 
 function storedSettings() {
