@@ -15,9 +15,10 @@ namespace tallies {
 
 // The windows as the page builds them: one JSON document with the main window's controls, its
 // tab sets and pages, the views, the keyboard order of each window, the designed colours and
-// faces, the About box, and the catalogue's worked examples; every place already in CSS pixels
-// (the desktop's twips-to-pixels rounding), every text as the window starts. Its shape is
-// described, member by member, by tests/web/model.schema.json.
+// faces, the About box, and the catalogue's worked examples (in metric units too, where they are
+// others); every place already in CSS pixels (the desktop's twips-to-pixels rounding), every text
+// as the window starts, in US units. Its shape is described, member by member, by
+// tests/web/model.schema.json.
 std::string WindowModelJson();
 
 // The main window's state inside the module: the text of each field and list as the page last
