@@ -337,6 +337,14 @@ LRESULT HistoryWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     }
+    case WM_NEXTDLGCTL: {
+      // The dialog manager's moves of the focus: a caption's access key puts it on the caption,
+      // then on the control after it.
+      HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : GetNextDlgTabItem(m_window, GetFocus(), wParam != 0);
+      if (target) SetFocus(target);
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(
           AppLook::Prepare(reinterpret_cast<HDC>(wParam), Background::kDefault));

@@ -149,6 +149,17 @@ TEST_F(HistoryWindow, RecordsRecallsExportsKeepsAndClears) {
   EXPECT_TRUE(AppDriver::ListBoxLines(list).empty());
   EXPECT_EQ(Entry(history), kEmptyHistoryText);
   EXPECT_FALSE(IsWindowEnabled(AppDriver::FindIn(history, "cmdRecall")));
+
+  // The list's caption's access key reaches it, Tab the entry's text, Esc closes the window.
+  HWND from = m_app->FocusedWindow();
+  ASSERT_NE(from, list);
+  ASSERT_TRUE(m_app->PressAccessKey(L'e'));
+  EXPECT_EQ(m_app->WaitForFocusToLeave(from, Milliseconds(5000)), list);
+  ASSERT_TRUE(m_app->PressKey(VK_TAB));
+  EXPECT_EQ(m_app->WaitForFocusToLeave(list, Milliseconds(5000)),
+            AppDriver::FindIn(history, "txtEntry"));
+  ASSERT_TRUE(m_app->PressKey(VK_ESCAPE));
+  EXPECT_TRUE(AppDriver::WaitUntilGone(history, Milliseconds(5000)));
 }
 
 }  // namespace
