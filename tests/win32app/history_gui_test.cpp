@@ -102,6 +102,14 @@ TEST_F(HistoryWindow, RecordsRecallsExportsKeepsAndClears) {
     EXPECT_NE(copied->find(copy.part), std::string::npos) << copy.button << ": " << *copied;
   }
 
+  // A Calc that stops at a fault adds nothing.
+  ASSERT_TRUE(app.SetText("txtGPM", "1E39"));
+  ASSERT_TRUE(app.PostClick("cmdHP"));
+  HWND fault = app.WaitForMessageBox(Milliseconds(5000));
+  ASSERT_TRUE(fault);
+  ASSERT_TRUE(AppDriver::CloseMessageBox(fault));
+  EXPECT_EQ(AppDriver::ListBoxLines(list).size(), 1u);
+
   ASSERT_TRUE(app.SetText("txtGPM", "99"));
   ASSERT_TRUE(Press(history, "cmdRecall"));
   EXPECT_EQ(app.Text("txtGPM"), "10");
