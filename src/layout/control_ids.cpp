@@ -4,6 +4,7 @@
 
 #include "layout/about_layout.h"
 #include "layout/control_layout.h"
+#include "layout/history_layout.h"
 
 namespace tallies {
 namespace {
@@ -25,6 +26,18 @@ bool ForEachMainWindowControl(Visit visit) {
   return false;
 }
 
+struct NumberedWindow {
+  std::span<const ControlRow> rows;
+  int first;
+};
+
+// The windows whose controls are numbered from a first number of their own, in table order.
+std::span<const NumberedWindow> OtherWindows() {
+  static const NumberedWindow windows[] = {{AboutControls(), kFirstAboutBoxId},
+                                           {HistoryControls(), kFirstHistoryId}};
+  return windows;
+}
+
 }  // namespace
 
 int ControlId(std::string_view name) {
@@ -35,10 +48,10 @@ int ControlId(std::string_view name) {
     return true;
   });
   if (found != 0) return found;
-  int id = kFirstAboutBoxId;
-  for (const ControlRow& row : AboutControls()) {
-    if (row.name == name) return id;
-    ++id;
+  for (const NumberedWindow& window : OtherWindows()) {
+    for (std::size_t i = 0; i < window.rows.size(); ++i) {
+      if (window.rows[i].name == name) return window.first + static_cast<int>(i);
+    }
   }
   return 0;
 }
@@ -51,9 +64,10 @@ std::string_view ControlName(int id) {
     return true;
   });
   if (!found.empty()) return found;
-  const auto about = AboutControls();
-  const int index = id - kFirstAboutBoxId;
-  if (index >= 0 && index < static_cast<int>(about.size())) return about[index].name;
+  for (const NumberedWindow& window : OtherWindows()) {
+    const int index = id - window.first;
+    if (index >= 0 && index < static_cast<int>(window.rows.size())) return window.rows[index].name;
+  }
   return {};
 }
 

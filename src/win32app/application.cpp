@@ -1,12 +1,44 @@
 #include "win32app/application.h"
 
+#include <shlobj.h>
+
+#include "layout/control_ids.h"
+#include "layout/history_layout.h"
+#include "win32app/history_window.h"
 #include "win32app/page_window.h"
+#include "win32app/test_hooks.h"
+#include "window/window_bindings.h"
 
 namespace tallies {
+namespace {
 
-Application::Application(HINSTANCE instance) : m_instance(instance), m_hiddenOwner(instance) {
+// The history's folder: Tallies in the user's local application data, as a wide path so that
+// any user name works; none when the system has no such folder (the history then lasts as long
+// as the program).
+std::optional<HistoryFile> UserHistoryFile() {
+  std::filesystem::path folder = TestHooks::HistoryFolder();
+  if (folder.empty()) {
+    PWSTR data = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &data))) {
+      folder = std::filesystem::path(data) / L"Tallies";
+    }
+    CoTaskMemFree(data);
+  }
+  if (folder.empty()) return std::nullopt;
+  return HistoryFile(folder);
+}
+
+// The key that with Ctrl makes kHistoryShortcut.
+constexpr WPARAM kHistoryKey = kHistoryShortcut.back();
+static_assert(kHistoryShortcut.starts_with("Ctrl+") && kHistoryShortcut.size() == 6);
+
+}  // namespace
+
+Application::Application(HINSTANCE instance)
+    : m_instance(instance), m_hiddenOwner(instance), m_history(UserHistoryFile()) {
   MainWindow::RegisterClass(instance);
   AboutBox::RegisterClass(instance);
+  HistoryWindow::RegisterClass(instance);
   RegisterPageClass(instance);
 }
 
@@ -22,6 +54,8 @@ int Application::Run(int showCommand) {
   m_main->UseSettings(m_settings);
   ShowWindow(m_main->Window(), showCommand);
   UpdateWindow(m_main->Window());
+  // What the user must be told of the history shows over the window.
+  m_main->UseHistory(m_history);
 
   MSG message;
   BOOL got;
@@ -46,6 +80,25 @@ bool Application::HandleKeyboard(MSG& message) {
     return true;
   }
   HWND main = m_main->Window();
+  HistoryWindow* history = m_main->OpenHistory();
+  HWND historyWindow = history ? history->Window() : nullptr;
+  // Ctrl+H, in the main window or the History window, presses the History button.
+  if (main && message.message == WM_KEYDOWN && message.wParam == kHistoryKey &&
+      GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0 &&
+      (IsChild(main, message.hwnd) || message.hwnd == main ||
+       (historyWindow && GetAncestor(message.hwnd, GA_ROOT) == historyWindow))) {
+    int id = 0;
+    for (const ControlRow& row : WindowControls()) {
+      if (ActionOf(row.name).action == Action::kShowHistory) id = ControlId(row.name);
+    }
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(main, id)));
+    return true;
+  }
+  if (historyWindow && GetAncestor(message.hwnd, GA_ROOT) == historyWindow) {
+    return history->Focus().HandleTabKey(historyWindow, message) ||
+           IsDialogMessageW(historyWindow, &message);
+  }
   if (main && (m_main->Focus().HandleTabKey(main, message) || m_main->HandleAccessKey(message))) {
     return true;
   }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/win32/win32_settings_store.h"
+#include "record/history_keeper.h"
 #include "win32app/about_box.h"
 #include "win32app/hidden_owner.h"
 #include "win32app/main_window.h"
@@ -43,6 +44,8 @@ class Application : public WindowHost {
   HiddenOwner m_hiddenOwner;
   // The user's settings in the registry; the main window keeps its units choice there.
   Win32SettingsStore m_settings;
+  // The record of calculations, in the user's local application data (Tallies).
+  HistoryKeeper m_history;
   std::unique_ptr<MainWindow> m_main;
   std::unique_ptr<AboutBox> m_about;
 };

@@ -48,6 +48,14 @@ WindowKind KindOf(const ControlRow& row) {
       return {WC_BUTTONW,
               kChild | WS_TABSTOP | BS_AUTORADIOBUTTON | (StartsOptionGroup(row) ? WS_GROUP : 0),
               0};
+    case ControlKind::kEntryList:
+      return {WC_LISTBOXW,
+              kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::kTextView:
+      return {WC_EDITW,
+              kChild | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+              WS_EX_CLIENTEDGE};
     case ControlKind::kTabSet:
       break;
   }

@@ -12,7 +12,8 @@ namespace tallies {
 // edits (given their behaviour by ResultField), captions statics, buttons push buttons, the option
 // buttons auto radio buttons, lists drop-down combo boxes filled with their entries (with a text
 // part where they take typed text, else showing the designed entry), pictures owner-drawn statics
-// and the link label a static with the link's behaviour. Place and font are set later, by the
+// and the link label a static with the link's behaviour; an entry list is a list box that tells
+// its parent of each choice, a text view a read-only edit of several lines. Place and font are set later, by the
 // window's layout. WindowCreationFailed should Windows refuse it.
 class ControlFactory {
  public:

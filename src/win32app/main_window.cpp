@@ -4,10 +4,12 @@
 
 #include "layout/control_ids.h"
 #include "layout/window_model.h"
+#include "record/history_keeper.h"
 #include "resource_ids.h"
 #include "settings/units_setting.h"
 #include "win32app/checked_window.h"
 #include "win32app/control_factory.h"
+#include "win32app/history_window.h"
 #include "win32app/core/dpi_scale.h"
 #include "win32app/result_field.h"
 #include "win32app/system_dpi.h"
@@ -94,7 +96,10 @@ MainWindow::MainWindow(HINSTANCE instance, WindowHost& host)
   m_lastFocus = TabSetNamed(InitialFocus())->Window();
 }
 
-MainWindow::~MainWindow() { DestroyQuietly(); }
+MainWindow::~MainWindow() {
+  m_historyWindow.reset();
+  DestroyQuietly();
+}
 
 void MainWindow::DestroyQuietly() {
   if (!m_window) return;
@@ -171,6 +176,42 @@ void MainWindow::ShowFormula(const Item& item) {
 void MainWindow::UseSettings(SettingsStore& store) {
   m_settings = &store;
   SetUnits(LoadUnits(store));
+}
+
+void MainWindow::UseHistory(HistoryKeeper& history) {
+  m_history = &history;
+  if (const std::string notice = history.Load(); !notice.empty()) m_messages.Show(notice);
+}
+
+HistoryWindow* MainWindow::OpenHistory() const {
+  return m_historyWindow && m_historyWindow->Window() ? m_historyWindow.get() : nullptr;
+}
+
+void MainWindow::ShowHistory() {
+  if (!m_history) return;
+  if (!OpenHistory()) {
+    m_historyWindow.reset();
+    m_historyWindow = std::make_unique<HistoryWindow>(m_instance, *this, *m_history);
+  }
+  m_historyWindow->Raise();
+}
+
+void MainWindow::Recall(const RecordEntry& entry) {
+  SetUnits(entry.units);
+  const ControlPlace place = PlaceOf(entry.calculator);
+  if (place.view) SwitchView(*place.view);
+  for (const TabChoice& choice : place.tabs) TabSetNamed(choice.tabSet)->Select(choice.tab);
+  for (const RecordedValue& input : entry.inputs) {
+    const Item* item = Find(input.control);
+    if (item && item->row->kind == ControlKind::kList) {
+      ControlFactory::SelectEntry(item->window, input.text);
+      if (TakesTypedText(input.control)) SetWindowTextUtf8(item->window, input.text);
+    } else {
+      SetText(input.control, input.text);
+    }
+  }
+  SetForegroundWindow(m_window);
+  if (const Item* calc = Find(entry.calculator)) SetFocus(calc->window);
 }
 
 void MainWindow::SetUnits(UnitSystem units) {

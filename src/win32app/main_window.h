@@ -23,7 +23,10 @@
 
 namespace tallies {
 
+class HistoryKeeper;
+class HistoryWindow;
 class SettingsStore;
+struct RecordEntry;
 
 // frmMain on Windows: banner, link label, About button, the two view options and the three
 // tab sets with every page, each control built from the layout tables with the control ID of
@@ -49,6 +52,17 @@ class MainWindow : public Controls {
   // The window keeps its units choice in `store`: it takes the stored one now (US when none can
   // be read) and stores every choice made in the units list.
   void UseSettings(SettingsStore& store);
+
+  // The record of calculations: every Calc that runs to its end, and every gauge chosen, adds an
+  // entry to `history` (read now; what the user must be told about it is shown).
+  void UseHistory(HistoryKeeper& history);
+  // The History button: shows the one History window, built when none is open.
+  void ShowHistory();
+  // The History window while it is open, else none.
+  HistoryWindow* OpenHistory() const;
+  // Shows an entry's calculator in the entry's units with its inputs put back, the focus on its
+  // Calc button (or list), the window in front.
+  void Recall(const RecordEntry& entry);
 
   // Alt and a caption's access key put the focus on the control the caption names; true when
   // the message was one of those.
@@ -118,6 +132,8 @@ class MainWindow : public Controls {
   HWND m_lastFocus = nullptr;
   UnitSystem m_units = UnitSystem::kUS;
   SettingsStore* m_settings = nullptr;
+  HistoryKeeper* m_history = nullptr;
+  std::unique_ptr<HistoryWindow> m_historyWindow;
 };
 
 }  // namespace tallies

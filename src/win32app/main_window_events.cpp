@@ -4,7 +4,10 @@
 #include <cwctype>
 
 #include "about/web_link.h"
+#include "controls/run_calculator.h"
+#include "record/history_keeper.h"
 #include "settings/units_setting.h"
+#include "win32app/history_window.h"
 #include "win32app/main_window.h"
 #include "win32app/system_dpi.h"
 #include "win32app/test_hooks.h"
@@ -149,6 +152,9 @@ bool MainWindow::OnCommand(int id, int code) {
     case Action::kShowAbout:
       m_host.ShowAbout();
       return true;
+    case Action::kShowHistory:
+      ShowHistory();
+      return true;
     case Action::kOpenSite:
       OpenSite();
       return true;
@@ -220,12 +226,19 @@ void MainWindow::SwitchView(const ViewLayout& view) {
   }
 }
 
-// A screen reader hears what a Calc wrote without the user moving: the control's description
-// names the new results, then its formula, and the change is announced once per Calc (NVDA and
-// Narrator speak a description change of the focused object). A fault changes nothing: its
-// report speaks for itself.
+// A calculation that ran to its end is recorded in the history. A screen reader hears what a
+// Calc wrote without the user moving: the control's description names the new results, then its
+// formula, and the change is announced once per Calc (NVDA and Narrator speak a description
+// change of the focused object). A fault changes nothing: its report speaks for itself.
 void MainWindow::Run(const Calculator& calculator, const Item& source) {
-  const std::string said = RunAndDescribe(calculator, *this, m_messages);
+  const std::optional<Calculation> done = RunCalculator(calculator, *this, m_messages);
+  if (!done) return;
+  if (m_history) {
+    const std::string notice = m_history->Record(*done, m_decimalSeparator);
+    if (HistoryWindow* window = OpenHistory()) window->Refresh();
+    if (!notice.empty()) m_messages.Show(notice);
+  }
+  const std::string said = DescribeWrites(*done);
   if (said.empty()) return;
   m_accessible.SetDescription(source.window,
                               Wide(DescriptionAfterCalc(said, source.row->name, m_units)));

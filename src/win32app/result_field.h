@@ -34,6 +34,8 @@ class ResultField {
   static void SetFonts(HWND field, std::vector<HFONT> fonts);
   // The whole result, however it is shown.
   static std::wstring Result(HWND field);
+  // Puts `text` on the clipboard as Unicode text (nothing for an empty text).
+  static void CopyWhole(HWND window, const std::wstring& text);
 
  private:
   struct State;
@@ -43,7 +45,6 @@ class ResultField {
   static LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR data);
   static void Fit(HWND window, State& state);
   static void PaintFrame(HWND window);
-  static void CopyWhole(HWND window, const std::wstring& text);
 };
 
 }  // namespace tallies

@@ -96,6 +96,11 @@ void TabSet::SyncToSelection() {
   ShowCurrentPage();
 }
 
+void TabSet::Select(int tab) {
+  TabCtrl_SetCurSel(m_window, tab);
+  SyncToSelection();
+}
+
 void TabSet::ShowCurrentPage() {
   for (int tab = 0; tab < Count(); ++tab) {
     ShowWindow(m_pages[static_cast<std::size_t>(tab)], tab == m_current ? SW_SHOWNA : SW_HIDE);

@@ -30,6 +30,8 @@ class TabSet {
 
   // Shows the page of the tab the control now marks as current (after TCN_SELCHANGE).
   void SyncToSelection();
+  // Makes `tab` the current tab and shows its page.
+  void Select(int tab);
   // Shows or hides the whole tab set.
   void SetShown(bool shown);
 

@@ -10,13 +10,15 @@
 namespace tallies {
 namespace {
 
-std::string Setting(const wchar_t* name) {
+std::wstring WideSetting(const wchar_t* name) {
   const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
   if (size == 0) return {};
   std::wstring value(size, L'\0');
   value.resize(GetEnvironmentVariableW(name, value.data(), size));
-  return Narrow(value);
+  return value;
 }
+
+std::string Setting(const wchar_t* name) { return Narrow(WideSetting(name)); }
 
 std::string ClassNameText(const wchar_t* className) {
   // A class given by its atom has no name to match.
@@ -38,5 +40,9 @@ void TestHooks::ThrowIfAsked(std::string_view control) {
   armed.clear();
   throw std::runtime_error("A test fault in the handler of " + std::string(control));
 }
+
+std::wstring TestHooks::HistoryFolder() { return WideSetting(L"TALLIES_TEST_HISTORY_FOLDER"); }
+
+std::wstring TestHooks::SaveAs() { return WideSetting(L"TALLIES_TEST_SAVE_AS"); }
 
 }  // namespace tallies

@@ -12,6 +12,7 @@
 #include "layout/about_layout.h"
 #include "layout/control_ids.h"
 #include "layout/control_layout.h"
+#include "layout/history_layout.h"
 #include "layout/twips.h"
 
 namespace tallies {
@@ -127,10 +128,12 @@ TEST(ControlIds, EveryControlHasItsOwnNumberThatLeadsBackToIt) {
     }
   }
   for (const ControlRow& row : AboutControls()) check(row.name, kFirstAboutBoxId);
+  for (const ControlRow& row : HistoryControls()) check(row.name, kFirstHistoryId);
   // Numbers stay below the About box's range and the first ones are the window's own.
   EXPECT_LT(*ids.begin(), kFirstAboutBoxId);
   EXPECT_EQ(ControlId("Image1"), kFirstMainWindowId);
   EXPECT_EQ(ControlId("cmdOK"), kFirstAboutBoxId + 5);
+  EXPECT_EQ(ControlId("lstEntries"), kFirstHistoryId + 1);
   EXPECT_EQ(ControlId("txtGPM") > ControlId("SSTabGen"), true);
   EXPECT_EQ(ControlId("noSuchControl"), 0);
   EXPECT_TRUE(ControlName(0).empty());

@@ -134,6 +134,11 @@ TEST_F(HistoryFiles, TwoProgramsAddingAtOnceLoseNoEntry) {
 }
 
 TEST(HistoryFolder, FollowsTheXdgDataHome) {
+#ifdef _WIN32
+  // The rule of Linux, whose absolute paths ("/d") have no drive: Windows keeps the history in
+  // the user's local application data instead.
+  GTEST_SKIP() << "the XDG base directories are Linux's";
+#endif
   const auto environment = [](std::map<std::string, std::string> values) -> Environment {
     return [values](std::string_view name) -> std::optional<std::string> {
       const auto found = values.find(std::string(name));

@@ -617,12 +617,28 @@ std::vector<std::string> AppDriver::VisibleButtonTexts(HWND box) {
   return texts;
 }
 
-bool AppDriver::CloseMessageBox(HWND box) {
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+bool AppDriver::CloseMessageBox(HWND box) { return AnswerMessageBox(box, IDOK); }
+
+bool AppDriver::AnswerMessageBox(HWND box, int button) {
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
   // The box's modal loop notices its end only at its next message: wake it at once.
   PostMessageW(box, WM_NULL, 0, 0);
   return WaitUntilGone(box, Milliseconds(5000));
+}
+
+std::vector<std::string> AppDriver::ListBoxLines(HWND list) {
+  std::vector<std::string> lines;
+  const LRESULT count = SendForResult(list, LB_GETCOUNT);
+  for (LRESULT index = 0; index < count; ++index) {
+    const LRESULT length = SendForResult(list, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+    const LRESULT copied = SendForResult(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                                         reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
+    lines.push_back(Narrow(text));
+  }
+  return lines;
 }
 
 int AppDriver::CloseDialogs() {

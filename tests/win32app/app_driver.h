@@ -120,6 +120,10 @@ class AppDriver {
   static std::string MessageBoxText(HWND box);
   static std::vector<std::string> VisibleButtonTexts(HWND box);
   static bool CloseMessageBox(HWND box);
+  // Presses a button of a message box (IDYES, IDNO, ...) and waits until the box is gone.
+  static bool AnswerMessageBox(HWND box, int button);
+  // The lines of a list box.
+  static std::vector<std::string> ListBoxLines(HWND list);
   // Closes whatever message boxes and About boxes are open; returns how many there were.
   int CloseDialogs();
 

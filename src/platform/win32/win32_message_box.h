@@ -4,7 +4,7 @@
 
 namespace tallies {
 
-// The message box through MessageBoxA: OK only, no icon, the application title, owned by the
+// The message box through MessageBoxW (the text is UTF-8): OK only, no icon, the application title, owned by the
 // given window (an HWND, or none).
 class Win32MessageBox : public MessageBox {
  public:
