@@ -16,11 +16,36 @@ function decimalSeparator() {
   }
 }
 
+// The settings kept between visits, the same text the desktop keeps in its settings file: the
+// module reads it and writes it. Where the browser keeps nothing for the page (its storage
+// disabled or refused), the page works on, and starts in US units.
+const SETTINGS_KEY = "tallies.settings";
+
+function storedSettings() {
+  try {
+    return localStorage.getItem(SETTINGS_KEY) ?? "";
+  } catch (error) {
+    return "";
+  }
+}
+
+function storeSettings(text) {
+  try {
+    localStorage.setItem(SETTINGS_KEY, text);
+  } catch (error) {
+    // Not kept: the choice holds until the page is closed.
+  }
+}
+
 export class MainWindow {
   // `call` calls one of the module's entry points with texts and answers its text.
   constructor(call, model) {
     Object.assign(this, { call, model, root: byId("frmMain"), tabSets: new Map() });
     this.byName = new Map(model.controls.map((control) => [control.name, control]));
+    // The control each caption names, where one does.
+    this.named = new Map(model.controls.filter((c) => c.caption).map((c) => [c.caption, c]));
+    // The units the window speaks: the units list's entry, as the model starts it.
+    this.units = model.controls.find((c) => c.action === "units")?.text;
   }
 
   build() {
@@ -72,11 +97,15 @@ export class MainWindow {
         node.addEventListener("click", () => this.run(control, node));
         break;
       case "list":
-        // The list's text first, chosen and not to be chosen again, as a prompt.
         node = element("select", "list");
-        node.append(new Option(control.text, "", true, true), ...control.entries.map((e) => new Option(e)));
-        node.options[0].disabled = true;
-        node.addEventListener("change", () => this.run(control, node));
+        node.append(...control.entries.map((e) => new Option(e, e, false, e === control.text)));
+        if (control.typedText) {
+          // The list's text first, chosen and not to be chosen again, as a prompt.
+          node.prepend(new Option(control.text, "", true, true));
+          node.options[0].disabled = true;
+        }
+        node.addEventListener("change", () =>
+          control.action === "units" ? this.chooseUnits(node) : this.run(control, node));
         break;
       case "picture":
         node = element("div", `picture ${control.fit}`);
@@ -94,8 +123,19 @@ export class MainWindow {
         node.append(input, control.text);
         break;
       }
+      case "caption": {
+        // A caption with an access key is the label of the control it names: the key (Alt and
+        // the letter) and a click on it take the focus there, as its buddy does on the desktop.
+        const names = control.accessKey && this.named.get(control.name);
+        node = element(names ? "label" : "div", control.kind, {}, control.text);
+        if (names) {
+          node.htmlFor = names.name;
+          node.setAttribute("accesskey", control.accessKey.toLowerCase());
+        }
+        break;
+      }
       default:
-        node = element("div", control.kind, {}, control.kind === "caption" ? control.text : "");
+        node = element("div", control.kind, {}, "");
     }
     node.classList.add("control", `bg-${control.background}`);
     if (control.wraps) node.classList.add("wraps");
@@ -124,27 +164,75 @@ export class MainWindow {
     for (const other of this.model.views) this.tabSets.get(other.tabSet).show(other === view);
   }
 
-  run(control, source) {
-    if (control.action === "about") return this.about.show();
-    if (control.action === "close") return this.about.hide();
-    if (!["calculate", "sysinfo"].includes(control.action)) return;
-    // The page owns the text of every field and list, and the click hands all of it to the
-    // module with the browser's decimal separator (asked at the first Calc: its number formats
-    // take a moment to load, which the start need not wait for). A text the module could not
-    // take leaves the calculation undone, with the module's message.
+  // The page owns the text of every field and list, and hands all of it to the module with the
+  // browser's decimal separator (asked at the first Calc or switch of units: its number formats
+  // take a moment to load, which the start need not wait for). False, with the module's message
+  // shown, when the module could not take a text: what was asked is left undone.
+  handOver(source) {
     this.separator ??= decimalSeparator();
     const fields = [...this.root.querySelectorAll("input.field, select.list")].map((field) =>
       ["tallies_type", field.id, field.selectedOptions?.[0].text ?? field.value]);
     for (const call of [["tallies_set_decimal_separator", this.separator], ...fields]) {
       const message = this.call(...call);
-      if (message) return messageBox.show(message, source);
+      if (message) {
+        messageBox.show(message, source);
+        return false;
+      }
     }
+    return true;
+  }
+
+  run(control, source) {
+    if (control.action === "about") return this.about.show();
+    if (control.action === "close") return this.about.hide();
+    if (!["calculate", "sysinfo"].includes(control.action)) return;
+    if (!this.handOver(source)) return;
     const answer = JSON.parse(this.call("tallies_click", control.name));
     for (const write of answer.writes) this.show(write);
     if (answer.message) messageBox.show(answer.message, source);
     if (answer.said) this.announce(answer.said);
     // As on the desktop, the control now describes the new results, then its formula.
     if (answer.description) source.setAttribute("aria-description", answer.description);
+  }
+
+  // A choice in the units list: the module switches the fields, results, captions and formulas
+  // to them, and the choice is kept for the next visit.
+  chooseUnits(list) {
+    if (!this.handOver(list)) {
+      list.value = this.units;
+      return;
+    }
+    const answer = this.useUnits(this.call("tallies_choose_units", list.value), list);
+    if (answer.units) storeSettings(answer.settings);
+  }
+
+  // At the start, before the window is first shown: the units of the kept settings, US when
+  // nothing (or nothing sound) is kept. The fields are still empty, so nothing is handed over.
+  useStoredUnits() {
+    try {
+      this.useUnits(this.call("tallies_use_settings", storedSettings()), null);
+    } catch (error) {
+      // The window stays as the model built it, in US units: a start never fails on a setting.
+    }
+  }
+
+  // Shows the module's answer to a switch of units: what it wrote, each Calc button's and gauge
+  // list's formula as its tooltip and description, and the units now spoken in the units list.
+  useUnits(text, source) {
+    const answer = JSON.parse(text);
+    for (const write of answer.writes) this.show(write);
+    for (const { control, formula } of answer.formulas) {
+      const node = byId(control);
+      if (!node) continue;
+      node.title = formula;
+      node.setAttribute("aria-description", formula);
+    }
+    if (answer.units) this.units = answer.units;
+    for (const control of this.model.controls.filter((c) => c.action === "units")) {
+      byId(control.name).value = this.units;
+    }
+    if (answer.message) messageBox.show(answer.message, source);
+    return answer;
   }
 
   show(write) {

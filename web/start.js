@@ -33,6 +33,8 @@ async function start() {
   messageBox.init(model.appTitle);
   const main = new MainWindow(caller(core), model);
   main.build();
+  // In the units kept from the last visit, before the window is first drawn.
+  main.useStoredUnits();
   copyResults(main.call);
   // The keyboard focus starts on the first view's tab set, as on the desktop.
   const first = main.tabSets.get(model.initialFocus);

@@ -105,11 +105,11 @@ std::optional<SharedCalculation> ReadShareFragment(std::string_view fragment) {
   shared.units = units && *units == "metric" ? UnitSystem::kMetric : UnitSystem::kUS;
   const Calculator* known = CalculatorOf(shared.calculator, shared.units);
   if (known == nullptr) return std::nullopt;
-  for (auto& [control, text] : pairs) {
+  for (auto& pair : pairs) {
     const bool reads = std::any_of(known->inputs.begin(), known->inputs.end(),
-                                   [&](const Port& port) { return port.control == control; });
+                                   [&](const Port& port) { return port.control == pair.first; });
     if (!reads) return std::nullopt;
-    shared.inputs.emplace_back(std::move(control), std::move(text));
+    shared.inputs.push_back(std::move(pair));
   }
   return shared;
 }

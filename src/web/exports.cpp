@@ -51,8 +51,16 @@ std::string FaultAnswer(std::string_view message) {
          R"(,"said":"","description":""})";
 }
 
+// The units answer that carries only a message, in ChooseUnitsJson's form; no units named means
+// the units stay as they were.
+std::string UnitsFaultAnswer(std::string_view message) {
+  return R"({"units":"","settings":"","writes":[],"formulas":[],"message":)" +
+         tallies::JsonString(message) + "}";
+}
+
 // Made while the module starts, so it is at hand when memory has run out.
 const std::string kOutOfMemoryAnswer = FaultAnswer(kOutOfMemory);
+const std::string kOutOfMemoryUnits = UnitsFaultAnswer(kOutOfMemory);
 const std::string kOutOfMemoryModel = "{\"fault\":" + tallies::JsonString(kOutOfMemory) + "}";
 
 // The message for the exception being handled; `buffer` keeps a text that had to be made.
@@ -81,6 +89,22 @@ const char* Guarded(std::string& buffer, Work&& work) noexcept {
     return "";
   } catch (...) {
     return FaultMessage(buffer);
+  }
+}
+
+// `make` makes a units answer into `answer`; a fault it let through is answered in the same
+// form, with its message.
+template <typename Make>
+const char* UnitsAnswer(Make&& make) noexcept {
+  static std::string message;
+  static std::string answer;
+  const char* fault = Guarded(message, [&] { answer = make(); });
+  if (*fault == '\0') return answer.c_str();
+  try {
+    answer = UnitsFaultAnswer(fault);
+    return answer.c_str();
+  } catch (...) {
+    return kOutOfMemoryUnits.c_str();  // only memory can fail in making the answer
   }
 }
 
@@ -129,6 +153,17 @@ EMSCRIPTEN_KEEPALIVE const char* tallies_click(const char* control) {
   } catch (...) {
     return kOutOfMemoryAnswer.c_str();  // only memory can fail in making the answer
   }
+}
+
+// ChooseUnitsJson's answer for an entry of the units list.
+EMSCRIPTEN_KEEPALIVE const char* tallies_choose_units(const char* entry) {
+  return UnitsAnswer([entry] { return tallies::ChooseUnitsJson(Form(), TextOf(entry)); });
+}
+
+// UnitsFromSettingsJson's answer for the settings text the page kept ("" when it kept none).
+EMSCRIPTEN_KEEPALIVE const char* tallies_use_settings(const char* settings) {
+  return UnitsAnswer(
+      [settings] { return tallies::UnitsFromSettingsJson(Form(), TextOf(settings)); });
 }
 
 // What copying a result copies, or "" when it could not be made.

@@ -1,5 +1,6 @@
 #include "web/web_model.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "about/start_sys_info.h"
@@ -8,9 +9,11 @@
 #include "layout/about_layout.h"
 #include "layout/window_model.h"
 #include "platform/message_box.h"
+#include "settings/units_setting.h"
 #include "web/json_writer.h"
 #include "window/calculator_catalogue.h"
 #include "window/formulas.h"
+#include "window/units_switch.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
@@ -133,6 +136,7 @@ void WriteControl(JsonWriter& json, const ControlRow& row, std::string_view pare
     json.Key("entries").BeginArray();
     for (const std::string_view entry : ListEntries(row.name)) json.String(entry);
     json.EndArray();
+    json.Key("typedText").Bool(TakesTypedText(row.name));
   }
   if (row.kind == ControlKind::kOptionButton) json.Key("groupStart").Bool(StartsOptionGroup(row));
   json.EndObject();
@@ -152,7 +156,31 @@ void WritePairs(JsonWriter& json, std::string_view key, const std::vector<Exampl
   json.EndArray();
 }
 
-// Each calculator's worked examples, the one table every test of the page runs.
+void WriteExamples(JsonWriter& json, std::string_view key, const std::vector<Example>& examples) {
+  json.Key(key).BeginArray();
+  for (const Example& example : examples) {
+    json.BeginObject();
+    WritePairs(json, "given", example.given);
+    WritePairs(json, "shown", example.shown);
+    if (example.fault) {
+      json.Key("fault").BeginObject();
+      json.Key("kind").String(FaultKindName(*example.fault));
+      json.Key("message").String(FaultReportText(*example.fault));
+      json.EndObject();
+    }
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+bool SameExamples(const std::vector<Example>& a, const std::vector<Example>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Example& x, const Example& y) {
+    return x.given == y.given && x.shown == y.shown && x.fault == y.fault;
+  });
+}
+
+// Each calculator's worked examples, the one table every test of the page runs: in US units,
+// and in metric units where they are others.
 void WriteCalculators(JsonWriter& json) {
   static constexpr std::string_view kKinds[] = {"formula", "fillEmpty", "lookup"};
   json.Key("calculators").BeginArray();
@@ -160,20 +188,11 @@ void WriteCalculators(JsonWriter& json) {
     json.BeginObject();
     json.Key("control").String(calculator.control);
     json.Key("kind").String(kKinds[static_cast<int>(calculator.kind)]);
-    json.Key("examples").BeginArray();
-    for (const Example& example : calculator.examples) {
-      json.BeginObject();
-      WritePairs(json, "given", example.given);
-      WritePairs(json, "shown", example.shown);
-      if (example.fault) {
-        json.Key("fault").BeginObject();
-        json.Key("kind").String(FaultKindName(*example.fault));
-        json.Key("message").String(FaultReportText(*example.fault));
-        json.EndObject();
-      }
-      json.EndObject();
+    WriteExamples(json, "examples", calculator.examples);
+    const Calculator* metric = CalculatorOf(calculator.control, UnitSystem::kMetric);
+    if (metric && !SameExamples(metric->examples, calculator.examples)) {
+      WriteExamples(json, "metricExamples", metric->examples);
     }
-    json.EndArray();
     json.EndObject();
   }
   json.EndArray();
@@ -252,6 +271,59 @@ void WriteAboutBox(JsonWriter& json) {
   json.EndObject();
 }
 
+// The texts written since the last writes were taken, each result with how it is drawn.
+void WriteWrites(JsonWriter& json, WebForm& form) {
+  json.Key("writes").BeginArray();
+  for (const WebForm::Write& write : form.TakeWrites()) {
+    json.BeginObject();
+    json.Key("control").String(write.control);
+    json.Key("text").String(write.text);
+    json.Key("caption").Bool(write.caption);
+    const ControlRow* row = FindControl(write.control);
+    if (row && row->kind == ControlKind::kResult) {
+      const FittedResult fitted = form.Fit(*row, write.text);
+      json.Key("points").Number(fitted.points);
+      json.Key("shown").String(fitted.shown);
+    }
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+std::string SwitchedUnitsJson(WebForm& form, UnitSystem units) {
+  form.SetUnits(units);
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("units").String(UnitsEntry(form.Units()));
+  json.Key("settings").String(SettingsTextFor(form.Units()));
+  WriteWrites(json, form);
+  json.Key("formulas").BeginArray();
+  for (const Calculator& calculator : CalculatorCatalogue(form.Units())) {
+    json.BeginObject();
+    json.Key("control").String(calculator.control);
+    json.Key("formula").String(FormulaOf(calculator.control, form.Units()));
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("message").String("");
+  json.EndObject();
+  return json.Text();
+}
+
+// All or nothing: a switch or an answer that stops half-way (memory ran out) leaves the form as
+// it was, so that it never speaks other units than the page shows, nor holds some fields
+// converted and others not.
+std::string UnitsJson(WebForm& form, UnitSystem units) {
+  form.TakeWrites();
+  WebForm before = form;
+  try {
+    return SwitchedUnitsJson(form, units);
+  } catch (...) {
+    form = std::move(before);
+    throw;
+  }
+}
+
 // Keeps the one message a click shows.
 class MessageRecorder : public MessageBox {
  public:
@@ -310,6 +382,11 @@ void WebForm::SetDecimalSeparator(std::string_view separator) {
   m_decimalSeparator.assign(1, separator == "," ? ',' : '.');
 }
 
+void WebForm::SetUnits(UnitSystem units) {
+  SwitchUnits(*this, m_units, units);
+  m_units = units;
+}
+
 std::vector<WebForm::Write> WebForm::TakeWrites() { return std::exchange(m_writes, {}); }
 
 // A result is drawn without padding, so its room is its label's width, as on the desktop.
@@ -323,7 +400,8 @@ std::string CopiedResult(const WebForm& form, std::string_view control, std::str
 }
 
 std::string ClickJson(WebForm& form, std::string_view control) {
-  const ControlAction action = ActionOf(control);
+  // The calculator of the units the form speaks at the time of the click.
+  const ControlAction action = ActionOf(control, form.Units());
   MessageRecorder messages;
   std::string said;
   bool ran = false;
@@ -338,26 +416,21 @@ std::string ClickJson(WebForm& form, std::string_view control) {
   JsonWriter json;
   json.BeginObject();
   json.Key("ran").Bool(ran);
-  json.Key("writes").BeginArray();
-  for (const WebForm::Write& write : form.TakeWrites()) {
-    json.BeginObject();
-    json.Key("control").String(write.control);
-    json.Key("text").String(write.text);
-    json.Key("caption").Bool(write.caption);
-    const ControlRow* row = FindControl(write.control);
-    if (row && row->kind == ControlKind::kResult) {
-      const FittedResult fitted = form.Fit(*row, write.text);
-      json.Key("points").Number(fitted.points);
-      json.Key("shown").String(fitted.shown);
-    }
-    json.EndObject();
-  }
-  json.EndArray();
+  WriteWrites(json, form);
   json.Key("message").String(messages.Text());
   json.Key("said").String(said);
-  json.Key("description").String(said.empty() ? "" : DescriptionAfterCalc(said, control));
+  json.Key("description")
+      .String(said.empty() ? "" : DescriptionAfterCalc(said, control, form.Units()));
   json.EndObject();
   return json.Text();
+}
+
+std::string ChooseUnitsJson(WebForm& form, std::string_view entry) {
+  return UnitsJson(form, UnitsOfEntry(entry).value_or(form.Units()));
+}
+
+std::string UnitsFromSettingsJson(WebForm& form, std::string_view settings) {
+  return UnitsJson(form, UnitsInSettings(settings));
 }
 
 }  // namespace tallies

@@ -19,6 +19,7 @@ Application::~Application() {
 
 int Application::Run(int showCommand) {
   m_main = std::make_unique<MainWindow>(m_instance, *this);
+  m_main->UseSettings(m_settings);
   ShowWindow(m_main->Window(), showCommand);
   UpdateWindow(m_main->Window());
 
@@ -38,14 +39,16 @@ int Application::Run(int showCommand) {
 
 bool Application::HandleKeyboard(MSG& message) {
   // Each window's keyboard interface: Tab in the window's keyboard order, Enter, Esc, the
-  // arrow keys in the option pair and the About box's access key.
+  // arrow keys in the option pair, the main window's and the About box's access keys.
   HWND about = m_about ? m_about->Window() : nullptr;
   if (about && (message.hwnd == about || IsChild(about, message.hwnd)) &&
       IsDialogMessageW(about, &message)) {
     return true;
   }
   HWND main = m_main->Window();
-  if (main && m_main->Focus().HandleTabKey(main, message)) return true;
+  if (main && (m_main->Focus().HandleTabKey(main, message) || m_main->HandleAccessKey(message))) {
+    return true;
+  }
   return main && IsDialogMessageW(main, &message);
 }
 

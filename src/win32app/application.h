@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/win32/win32_settings_store.h"
 #include "win32app/about_box.h"
 #include "win32app/hidden_owner.h"
 #include "win32app/main_window.h"
@@ -40,6 +41,8 @@ class Application : public WindowHost {
   HINSTANCE m_instance;
   // Declared first so that it goes last: destroying it would take the About box with it.
   HiddenOwner m_hiddenOwner;
+  // The user's settings in the registry; the main window keeps its units choice there.
+  Win32SettingsStore m_settings;
   std::unique_ptr<MainWindow> m_main;
   std::unique_ptr<AboutBox> m_about;
 };

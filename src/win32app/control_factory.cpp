@@ -23,7 +23,8 @@ WindowKind KindOf(const ControlRow& row) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
   switch (row.kind) {
     case ControlKind::kCaption:
-      return {WC_STATICW, kChild | SS_NOPREFIX | (WrapsText(row) ? SS_LEFT : SS_LEFTNOWORDWRAP), 0};
+      // An "&" marks the caption's access key (see HandleAccessKey), as the model says.
+      return {WC_STATICW, kChild | (WrapsText(row) ? SS_LEFT : SS_LEFTNOWORDWRAP), 0};
     case ControlKind::kResult:
       // A static cannot take the focus nor show a selection: a borderless read-only edit can,
       // and asks its parent for the label's colours as a static does.
@@ -35,7 +36,11 @@ WindowKind KindOf(const ControlRow& row) {
     case ControlKind::kPicture:
       return {WC_STATICW, kChild | SS_OWNERDRAW, 0};
     case ControlKind::kList:
-      return {WC_COMBOBOXW, kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+      // A list that takes no typed text has no text part: it shows one of its entries.
+      return {WC_COMBOBOXW,
+              kChild | WS_TABSTOP | WS_VSCROLL |
+                  (TakesTypedText(row.name) ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
+              0};
     case ControlKind::kLinkLabel:
       return {WC_STATICW, kChild | WS_TABSTOP | SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP, 0};
     case ControlKind::kOptionButton:
@@ -49,16 +54,26 @@ WindowKind KindOf(const ControlRow& row) {
   return {WC_STATICW, kChild, 0};
 }
 
-void FillList(HWND list, std::string_view name, std::string_view placeholder) {
+void FillList(HWND list, std::string_view name, std::string_view text) {
   for (std::string_view entry : ListEntries(name)) {
     SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
   }
+  if (!TakesTypedText(name)) {
+    ControlFactory::SelectEntry(list, text);
+    return;
+  }
   // Nothing is selected at start; the text part shows the placeholder.
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-  SetWindowTextUtf8(list, placeholder);
+  SetWindowTextUtf8(list, text);
 }
 
 }  // namespace
+
+void ControlFactory::SelectEntry(HWND list, std::string_view entry) {
+  const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
 
 HWND ControlFactory::Create(const ControlRow& row, int id, HWND parent, HINSTANCE instance) {
   const WindowKind kind = KindOf(row);

@@ -5,6 +5,7 @@
 #include "layout/control_ids.h"
 #include "layout/window_model.h"
 #include "resource_ids.h"
+#include "settings/units_setting.h"
 #include "win32app/checked_window.h"
 #include "win32app/control_factory.h"
 #include "win32app/core/dpi_scale.h"
@@ -13,6 +14,7 @@
 #include "win32app/win32_text.h"
 #include "win32app/window_proc.h"
 #include "window/formulas.h"
+#include "window/units_switch.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
@@ -147,14 +149,42 @@ void MainWindow::Describe(const Item& item) {
                           m_accessible.SetValue(field, result);
                         });
     m_tips->Add(item.window, Wide(InitialText(row)));
-    m_accessible.SetName(item.window, Wide(CaptionTextOf(row.name)));
   } else if (row.kind == ControlKind::kLinkLabel) {
     m_accessible.SetLinkRole(item.window);
   }
+  // A field, list or result is named by its caption as shown, never by its own text.
+  if (!CaptionOf(row.name).empty()) {
+    m_accessible.SetName(item.window, Wide(ShownCaption(CaptionTextOf(row.name))));
+  }
   if (ActionOf(row.name).action == Action::kCalculate) {
-    const std::wstring formula = Wide(FormulaOf(row.name));
-    m_tips->Add(item.window, formula);
-    m_accessible.SetDescription(item.window, formula);
+    m_tips->Add(item.window, {});
+    ShowFormula(item);
+  }
+}
+
+void MainWindow::ShowFormula(const Item& item) {
+  const std::wstring formula = Wide(FormulaOf(item.row->name, m_units));
+  m_tips->SetText(item.window, formula);
+  m_accessible.SetDescription(item.window, formula);
+}
+
+void MainWindow::UseSettings(SettingsStore& store) {
+  m_settings = &store;
+  SetUnits(LoadUnits(store));
+}
+
+void MainWindow::SetUnits(UnitSystem units) {
+  if (units != m_units) {
+    SwitchUnits(*this, m_units, units);
+    m_units = units;
+    for (const Item& item : m_items) {
+      if (ActionOf(item.row->name).action == Action::kCalculate) ShowFormula(item);
+    }
+  }
+  for (const Item& item : m_items) {
+    if (ActionOf(item.row->name).action == Action::kChooseUnits) {
+      ControlFactory::SelectEntry(item.window, UnitsEntry(m_units));
+    }
   }
 }
 
@@ -251,6 +281,13 @@ void MainWindow::SetCaption(std::string_view control, std::string_view caption) 
   if (kind == ControlKind::kCaption || kind == ControlKind::kResult ||
       kind == ControlKind::kLinkLabel) {
     SetWindowTextUtf8(item->window, caption);
+  }
+  // What a caption names is spoken by the caption as it is now.
+  if (kind != ControlKind::kCaption) return;
+  for (const Item& named : m_items) {
+    if (CaptionOf(named.row->name) == control) {
+      m_accessible.SetName(named.window, Wide(ShownCaption(caption)));
+    }
   }
 }
 

@@ -10,6 +10,7 @@
 #include "controls/controls.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
+#include "numeric/unit_system.h"
 #include "platform/win32/win32_message_box.h"
 #include "win32app/accessible_annotations.h"
 #include "win32app/app_look.h"
@@ -21,6 +22,8 @@
 #include "win32app/windows_headers.h"
 
 namespace tallies {
+
+class SettingsStore;
 
 // frmMain on Windows: banner, link label, About button, the two view options and the three
 // tab sets with every page, each control built from the layout tables with the control ID of
@@ -43,6 +46,14 @@ class MainWindow : public Controls {
   HWND Window() const { return m_window; }
   const FocusCycle& Focus() const { return m_focus; }
 
+  // The window keeps its units choice in `store`: it takes the stored one now (US when none can
+  // be read) and stores every choice made in the units list.
+  void UseSettings(SettingsStore& store);
+
+  // Alt and a caption's access key put the focus on the control the caption names; true when
+  // the message was one of those.
+  bool HandleAccessKey(const MSG& message);
+
   // Controls
   std::string Text(std::string_view control) const override;
   void SetText(std::string_view control, std::string_view text) override;
@@ -64,8 +75,14 @@ class MainWindow : public Controls {
   void Build();
   void BuildRows(std::span<const ControlRow> rows, HWND parent, TabSet* holder);
   // Tooltips and what a screen reader is told beyond the controls' own texts: each Calc
-  // button's and list's formula, each result's caption and whole text, the link's role.
+  // button's and list's formula, each captioned control's caption as its name, each result's
+  // whole text, the link's role.
   void Describe(const Item& item);
+  // A Calc button's or list's formula in the window's units, as its tooltip and description.
+  void ShowFormula(const Item& item);
+  // The units the window speaks (SwitchUnits): the fields converted, the results that change
+  // unit cleared, the captions, formulas and calculators the system's; the units list shows it.
+  void SetUnits(UnitSystem units);
   void ApplyLook(int dpi);
   void PlaceItem(const Item& item);
   const Item* Find(std::string_view name) const;
@@ -99,6 +116,8 @@ class MainWindow : public Controls {
   std::map<std::string_view, std::unique_ptr<Artwork>, std::less<>> m_artwork;
   FocusCycle m_focus;
   HWND m_lastFocus = nullptr;
+  UnitSystem m_units = UnitSystem::kUS;
+  SettingsStore* m_settings = nullptr;
 };
 
 }  // namespace tallies

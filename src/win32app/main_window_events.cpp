@@ -1,17 +1,32 @@
-// The main window's messages: clicks, list choices, tab changes, colours, drawing, focus and
-// the DPI of the monitor.
+// The main window's messages: clicks, list choices, tab changes, colours, drawing, focus, access
+// keys and the DPI of the monitor.
+
+#include <cwctype>
 
 #include "about/web_link.h"
+#include "settings/units_setting.h"
 #include "win32app/main_window.h"
 #include "win32app/system_dpi.h"
 #include "win32app/test_hooks.h"
 #include "win32app/theme_change.h"
 #include "win32app/win32_platform.h"
 #include "win32app/win32_text.h"
-#include "window/formulas.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
+namespace {
+
+// The character after a caption's first single "&" (upper case), 0 when it has none.
+wint_t AccessKeyOf(std::wstring_view caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] != L'&') return std::towupper(caption[i + 1]);
+    ++i;
+  }
+  return 0;
+}
+
+}  // namespace
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -103,7 +118,7 @@ bool MainWindow::OnCommand(int id, int code) {
                      : row.kind == ControlKind::kLinkLabel ? STN_CLICKED
                                                            : BN_CLICKED;
   if (code != starts) return false;
-  if (row.kind == ControlKind::kList) {
+  if (row.kind == ControlKind::kList && TakesTypedText(row.name)) {
     const auto chosen = SendMessageW(item->window, CB_GETCURSEL, 0, 0);
     if (chosen == CB_ERR) return true;
     // The text part takes the chosen entry only after this notification; the handler reads
@@ -114,10 +129,19 @@ bool MainWindow::OnCommand(int id, int code) {
     SetWindowTextW(item->window, entry.c_str());
   }
   TestHooks::ThrowIfAsked(row.name);
-  const ControlAction action = ActionOf(row.name);
+  // A Calc runs the calculator of the units the window speaks at the time.
+  const ControlAction action = ActionOf(row.name, m_units);
   switch (action.action) {
     case Action::kCalculate:
       Run(*action.calculator, *item);
+      return true;
+    case Action::kChooseUnits:
+      // A choice that cannot be stored still switches: the window works on, and starts in the
+      // units stored before next time.
+      if (const auto chosen = UnitsOfEntry(Text(row.name))) {
+        SetUnits(*chosen);
+        if (m_settings) SaveUnits(*m_settings, *chosen);
+      }
       return true;
     case Action::kShowView:
       SwitchView(*action.view);
@@ -131,6 +155,25 @@ bool MainWindow::OnCommand(int id, int code) {
     default:
       return false;
   }
+}
+
+// The dialog manager would take the control after the caption in the order of the child
+// windows, which is the keyboard order here, not the order of captions and what they name.
+bool MainWindow::HandleAccessKey(const MSG& message) {
+  if (message.message != WM_SYSCHAR || message.wParam == 0 || !m_window ||
+      (message.hwnd != m_window && !IsChild(m_window, message.hwnd))) {
+    return false;
+  }
+  const auto key = std::towupper(static_cast<wint_t>(message.wParam));
+  for (const Item& named : m_items) {
+    const Item* caption = Find(CaptionOf(named.row->name));
+    if (caption && TakesFocus(named.row->kind) && IsWindowVisible(named.window) &&
+        IsWindowEnabled(named.window) && AccessKeyOf(Wide(WindowText(caption->window))) == key) {
+      SetFocus(named.window);
+      return true;
+    }
+  }
+  return false;
 }
 
 bool MainWindow::OnDrawItem(const DRAWITEMSTRUCT& draw) {
@@ -184,7 +227,8 @@ void MainWindow::SwitchView(const ViewLayout& view) {
 void MainWindow::Run(const Calculator& calculator, const Item& source) {
   const std::string said = RunAndDescribe(calculator, *this, m_messages);
   if (said.empty()) return;
-  m_accessible.SetDescription(source.window, Wide(DescriptionAfterCalc(said, source.row->name)));
+  m_accessible.SetDescription(source.window,
+                              Wide(DescriptionAfterCalc(said, source.row->name, m_units)));
   NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, source.window, OBJID_CLIENT, CHILDID_SELF);
 }
 

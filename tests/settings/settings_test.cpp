@@ -141,6 +141,11 @@ TEST_F(SettingsFiles, ACrashBeforeTheRenameLeavesTheOldFile) {
 }
 
 TEST(SettingsFolder, FollowsTheXdgBaseDirectories) {
+#ifdef _WIN32
+  // The XDG folders are for Linux, where "/cfg" is an absolute path; the Windows program keeps
+  // its settings in the registry.
+  GTEST_SKIP() << "XDG base directories are POSIX paths";
+#endif
   struct Case {
     std::map<std::string, std::string, std::less<>> environment;
     fs::path folder;

@@ -18,12 +18,16 @@ const char* tallies_set_decimal_separator(const char* separator);
 const char* tallies_type(const char* control, const char* text);
 const char* tallies_click(const char* control);
 const char* tallies_copied(const char* control, const char* shown, const char* selection);
+const char* tallies_choose_units(const char* entry);
+const char* tallies_use_settings(const char* settings);
 }
 
 namespace {
 
 // Allocations of at least this many bytes fail while a test asks them to.
 std::size_t g_failFrom = SIZE_MAX;
+// While a test asks it, this many allocations succeed and every one after them fails.
+std::size_t g_allocationsLeft = SIZE_MAX;
 
 // The page's measure of a text, as the page hands it to the module: here every character is
 // `width` pixels wide.
@@ -40,6 +44,10 @@ void MeasureCharactersAs(double width) {
 
 void* operator new(std::size_t size) {
   if (size >= g_failFrom) throw std::bad_alloc();
+  if (g_allocationsLeft != SIZE_MAX) {
+    if (g_allocationsLeft == 0) throw std::bad_alloc();
+    --g_allocationsLeft;
+  }
   if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
   throw std::bad_alloc();
 }
@@ -95,7 +103,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"no allocation succeeds during a click", 0,
                                 [] { return tallies_click("cmdHP"); }},
                       FaultCase{"the page could not place the clicked control's name", SIZE_MAX,
-                                [] { return tallies_click(nullptr); }}));
+                                [] { return tallies_click(nullptr); }},
+                      // The units stay US, so the Calc after it gives the US horsepower.
+                      FaultCase{"no allocation succeeds during a switch of units", 0,
+                                [] { return tallies_choose_units("Metric"); }},
+                      FaultCase{"the page could not place the units entry", SIZE_MAX,
+                                [] { return tallies_choose_units(nullptr); }},
+                      FaultCase{"no allocation succeeds in reading the settings", 0,
+                                [] { return tallies_use_settings("units=metric"); }},
+                      FaultCase{"the page could not place the settings", SIZE_MAX,
+                                [] { return tallies_use_settings(nullptr); }}));
 
 TEST(Exports, AClickAnsweredWithAFaultIsStillTheClickAnswer) {
   g_failFrom = 0;
@@ -104,6 +121,57 @@ TEST(Exports, AClickAnsweredWithAFaultIsStillTheClickAnswer) {
   const std::string answer = raw;
   EXPECT_EQ(answer.rfind("{\"ran\":false,\"writes\":[],\"message\":", 0), 0u) << answer;
   EXPECT_TRUE(Holds(answer, ",\"said\":\"\",\"description\":\"\"}")) << answer;
+}
+
+// A units answer with a fault names no units (the page keeps those it shows) and is in the
+// form of every units answer.
+TEST(Exports, AUnitsAnswerWithAFaultNamesNoUnits) {
+  g_failFrom = 0;
+  const char* raw = tallies_choose_units("Metric");
+  g_failFrom = SIZE_MAX;
+  const std::string answer = raw;
+  EXPECT_EQ(answer.rfind(R"({"units":"","settings":"","writes":[],"formulas":[],"message":")", 0),
+            0u)
+      << answer;
+}
+
+// A switch of units that memory fails at any point, in the switch or in its answer, leaves the
+// module as it was: the Calc after it reads the fields as typed, in US units.
+TEST(Exports, ASwitchOfUnitsStoppedAnywhereChangesNothing) {
+  int stopped = 0;
+  for (std::size_t allowed = 0; allowed < 100'000; ++allowed) {
+    ASSERT_STREQ(tallies_type("txtGPM", "10"), "");
+    ASSERT_STREQ(tallies_type("txtPSI", "1500"), "");
+    g_allocationsLeft = allowed;
+    const char* raw = tallies_choose_units("Metric");
+    g_allocationsLeft = SIZE_MAX;
+    if (Holds(raw, R"({"units":"Metric")")) break;
+    ++stopped;
+    const std::string after = tallies_click("cmdHP");
+    ASSERT_TRUE(Holds(after, R"("text":"8.751458")")) << allowed << " allocations: " << after;
+  }
+  EXPECT_GT(stopped, 10);
+  EXPECT_TRUE(Holds(tallies_choose_units("US"), R"({"units":"US")"));
+}
+
+// The kept settings and the list's entries switch the module's units; a Calc speaks them.
+TEST(Exports, TheSettingsAndTheUnitsListSwitchTheUnits) {
+  const struct {
+    const char* (*call)(const char*);
+    const char* text;
+    std::string_view units;
+  } cases[] = {
+      {tallies_use_settings, "units=metric\n", R"({"units":"Metric")"},
+      {tallies_choose_units, "US", R"({"units":"US")"},
+      {tallies_choose_units, "Metric", R"({"units":"Metric")"},
+      {tallies_use_settings, "nonsense", R"({"units":"US")"},
+  };
+  for (const auto& c : cases) {
+    const std::string answer = c.call(c.text);
+    EXPECT_EQ(answer.rfind(c.units, 0), 0u) << c.text << ": " << answer;
+    EXPECT_EQ(Holds(OrdinaryCalc(), " hp\""), c.units.find("US") != std::string_view::npos)
+        << c.text;
+  }
 }
 
 // The module fits a result with the page's measure: too wide at every size, it is drawn at the

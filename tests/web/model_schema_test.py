@@ -42,6 +42,8 @@ def references(model):
                 and 0 <= c["tab"] < len(sets[c["parent"]]["captions"]))
             check(place, f"{name}: no place {c['parent']} tab {c['tab']}")
             check("caption" not in c or c["caption"] in controls, f"{name}: no caption {c.get('caption')}")
+            if c["kind"] == "list" and not c["typedText"]:
+                check(c["text"] in c["entries"], f"{name}: starts with {c['text']!r}, no entry of its own")
     for s in model["tabSets"]:
         check(s["name"] in main and main[s["name"]]["kind"] == "tabset", f"tab set {s['name']}: no control")
     for view in model["views"]:
@@ -53,7 +55,7 @@ def references(model):
     check(sorted(c["control"] for c in model["calculators"]) == calculating,
           "the calculators are not the controls that calculate")
     for calculator in model["calculators"]:
-        for example in calculator["examples"]:
+        for example in calculator["examples"] + calculator.get("metricExamples", []):
             for control, _ in example["given"] + example["shown"]:
                 check(control in main, f"{calculator['control']}'s example: no control {control}")
     return wrong
@@ -90,6 +92,8 @@ REFUSED = [
     ("a fault of an unknown kind", setting(["calculators", 0, "examples", 0, "fault"],
                                            {"kind": "Bad luck", "message": "x"})),
     ("no keyboard order", without(["about", "focusOrder"])),
+    ("a list that does not say whether it takes typed text",
+     lambda d: next(c for c in d["controls"] if c["kind"] == "list").pop("typedText")),
 ]
 
 

@@ -6,12 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "layout/metric_captions.h"
 #include "layout/twips.h"
 #include "layout/window_model.h"
+#include "platform/message_box.h"
+#include "settings/units_setting.h"
 #include "web/json_writer.h"
+#include "window/calculator_catalogue.h"
+#include "window/formulas.h"
 #include "window/window_bindings.h"
 
 namespace tallies {
@@ -136,6 +142,114 @@ TEST(ClickJson, RunsNothingForTheControlsThePageHandles) {
   }
   EXPECT_TRUE(Holds(ClickJson(form, "cmdSysInfo"),
                     R"("message":"System Information Is Unavailable At This Time")"));
+}
+
+// A write as the answers give it, for a field (caption false) or a caption.
+std::string WriteJson(std::string_view control, std::string_view text) {
+  return R"({"control":)" + JsonString(control) + R"(,"text":)" + JsonString(text) +
+         R"(,"caption":)" + (FindControl(control)->kind == ControlKind::kField ? "false" : "true");
+}
+
+// A choice in the units list switches the form: the answer names the units now spoken and the
+// settings text that keeps them, carries what the switch wrote and every formula in those units.
+// A text that is no entry of the list changes nothing.
+TEST(ChooseUnitsJson, SwitchesTheFormAndAnswersWhatChanged) {
+  const struct {
+    UnitSystem from;
+    std::string_view entry;
+    UnitSystem to;
+  } cases[] = {
+      {UnitSystem::kUS, "Metric", UnitSystem::kMetric},
+      {UnitSystem::kMetric, "US", UnitSystem::kUS},
+      {UnitSystem::kUS, "US", UnitSystem::kUS},
+      {UnitSystem::kMetric, "metric", UnitSystem::kMetric},
+      {UnitSystem::kUS, "", UnitSystem::kUS},
+  };
+  for (const auto& c : cases) {
+    WebForm form(Face(0));
+    form.SetUnits(c.from);
+    form.TakeWrites();
+    form.Type("txtGPM", "10");
+    const std::string answer = ChooseUnitsJson(form, c.entry);
+    EXPECT_EQ(form.Units(), c.to) << c.entry;
+    const std::string head = R"({"units":)" + JsonString(UnitsEntry(c.to)) + R"(,"settings":)" +
+                             JsonString(SettingsTextFor(c.to)) + ",";
+    EXPECT_EQ(answer.rfind(head, 0), 0u) << c.entry << ": " << answer;
+    const std::optional<std::string> converted =
+        FieldTextInUnits("txtGPM", "10", ".", c.from, c.to);
+    EXPECT_EQ(form.Text("txtGPM"), converted.value_or("10")) << c.entry;
+    if (c.from == c.to) {
+      EXPECT_TRUE(Holds(answer, R"("writes":[],)")) << c.entry << ": " << answer;
+    } else {
+      EXPECT_TRUE(Holds(answer, WriteJson("txtGPM", *converted))) << c.entry << ": " << answer;
+      EXPECT_TRUE(Holds(answer, WriteJson(CaptionOf("txtGPM"), CaptionTextOf("txtGPM", c.to))))
+          << c.entry << ": " << answer;
+    }
+    for (const Calculator& calculator : CalculatorCatalogue(c.to)) {
+      const std::string formula = R"({"control":)" + JsonString(calculator.control) +
+                                  R"(,"formula":)" +
+                                  JsonString(FormulaOf(calculator.control, c.to)) + "}";
+      EXPECT_TRUE(Holds(answer, formula)) << c.entry << ": " << calculator.control;
+    }
+  }
+}
+
+// A gauge list's result is looked up again in the new units, and drawn as any result is.
+TEST(ChooseUnitsJson, LooksUpAGaugeListsResultAgainAndDrawsIt) {
+  WebForm form(Face(0));
+  const Calculator& gauge = *CalculatorOf("Combo1", UnitSystem::kMetric);
+  const std::string_view entry = gauge.entries.front();
+  const std::string result(gauge.outputs.front().port.control);
+  form.Type("Combo1", entry);
+  ClickJson(form, "Combo1");
+  const std::string before = form.Text(result);
+  const std::string answer = ChooseUnitsJson(form, "Metric");
+  EXPECT_EQ(form.Text(result), gauge.lookup(entry).value_or("none"));
+  EXPECT_NE(form.Text(result), before);
+  EXPECT_TRUE(Holds(answer, WriteJson(result, form.Text(result)) + R"(,"points":8,"shown":")"))
+      << answer;
+}
+
+// The kept settings text chooses the units at the start; one that names none means US units.
+TEST(UnitsFromSettingsJson, ChoosesTheUnitsTheSettingsName) {
+  const struct {
+    std::string_view settings;
+    UnitSystem units;
+  } cases[] = {
+      {"units=metric\n", UnitSystem::kMetric},
+      {"units=us\n", UnitSystem::kUS},
+      {"", UnitSystem::kUS},
+      {"\x01{nonsense}", UnitSystem::kUS},
+  };
+  for (const auto& c : cases) {
+    WebForm form(Face(0));
+    form.SetUnits(UnitSystem::kMetric);  // whatever the form spoke, the settings decide
+    const std::string answer = UnitsFromSettingsJson(form, c.settings);
+    EXPECT_EQ(form.Units(), c.units) << c.settings;
+    EXPECT_EQ(answer.rfind(R"({"units":)" + JsonString(UnitsEntry(c.units)), 0), 0u) << answer;
+  }
+}
+
+// A Calc runs the calculator of the units the form speaks, and the description names them.
+TEST(ClickJson, RunsTheCalculatorOfTheFormsUnits) {
+  for (const UnitSystem units : {UnitSystem::kUS, UnitSystem::kMetric}) {
+    const Calculator& calculator = *CalculatorOf("cmdHP", units);
+    const Example& example = calculator.examples.front();
+    WebForm form(Face(0));
+    form.SetUnits(units);
+    for (const auto& [control, text] : example.given) form.Type(control, text);
+    const std::string answer = ClickJson(form, "cmdHP");
+    for (const auto& [control, text] : example.shown) EXPECT_EQ(form.Text(control), text);
+    struct : MessageBox {
+      void Show(std::string_view) override {}
+    } messages;
+    WebForm again(Face(0));
+    for (const auto& [control, text] : example.given) again.Type(control, text);
+    const std::string said = RunAndDescribe(calculator, again, messages);
+    EXPECT_TRUE(
+        Holds(answer, R"("description":)" + JsonString(DescriptionAfterCalc(said, "cmdHP", units))))
+        << answer;
+  }
 }
 
 }  // namespace

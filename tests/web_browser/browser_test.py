@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""The browser front-end in headless Chromium: every worked example of the calculators' catalogue
-(read from the model document the module exports), tabs and views, the fault reports, the
-regional decimal comma, an offline reload, the About box, the keyboard order and keys,
-screen-reader names and announcements, contrast, a narrow screen, a 5 MB paste into a field, and
-digits of other scripts with invisible marks among them.
+"""The browser front-end in headless Chromium: a worked example of each calculator of the
+catalogue (read from the model document the module exports; every example's digits are checked
+below the page, so here each button and list is wired once), the units choice and its keeping,
+tabs and views, the fault reports, the regional decimal comma, an offline reload, the About box,
+the keyboard order and keys, screen-reader names and announcements, contrast, a narrow screen, a
+5 MB paste into a field, and digits of other scripts with invisible marks among them.
 
 Usage: browser_test.py SITE_FOLDER. Prints one line per check and what it found wrong, then
 "N passed, N failed"; exits non-zero on any failure.
@@ -140,19 +141,31 @@ class Page:
                 "TalliesCore({}).then(core => done(core.ccall('tallies_model', 'string', [], [])))"))
         return self._model
 
-    def go(self, tab_set, tab):
-        """Shows a page as a user would: the view's option, then the tab (and its parent's)."""
+    def clicks_to(self, tab_set, tab):
+        """What is clicked to show a page: the view's option, then the tab (and its parent's)."""
         layout = next(s for s in self.model()["tabSets"] if s["name"] == tab_set)
         if layout["parent"] == "frmMain":
-            self.click(next(v["option"] for v in self.model()["views"] if v["tabSet"] == tab_set))
+            first = [next(v["option"] for v in self.model()["views"] if v["tabSet"] == tab_set)]
         else:
-            self.go(layout["parent"], layout["parentTab"])
-        self.click(f"{tab_set}-tab-{tab}")
+            first = self.clicks_to(layout["parent"], layout["parentTab"])
+        return first + [f"{tab_set}-tab-{tab}"]
+
+    def go(self, tab_set, tab):
+        """Shows a page as a user would, clicking where the pointer goes."""
+        for control in self.clicks_to(tab_set, tab):
+            self.click(control)
+
+    def show(self, tab_set, tab):
+        """Shows a page by the same clicks made by the page's script, at once: for the checks
+        that walk every page to look at it (`go` checks the clicking)."""
+        self.js("arguments[0].forEach(id => document.getElementById(id).click())",
+                self.clicks_to(tab_set, tab))
 
     def go_to(self, control):
-        """Shows the page a control of the main window is on."""
+        """Shows the page a control of the main window is on, unless it is on view."""
         found = next(c for c in self.model()["controls"] if c["name"] == control)
-        if found["parent"] != "frmMain":
+        if found["parent"] != "frmMain" and not self.js(
+                "return !!document.getElementById(arguments[0])?.getClientRects().length", control):
             self.go(found["parent"], found["tab"])
 
     def fill(self, texts):
@@ -187,34 +200,44 @@ class Page:
         self.click("message-ok")
         expect(problems, self.is_open("message"), False, f"{when}: #message open after OK")
 
-    def calculate(self, case, problems):
+    def put(self, texts):
+        """Puts the texts into the fields and lists at once, as a paste or a choice does (a
+        list calculates as it is chosen); `fill` types them key by key."""
+        missing = self.js(PUT_JS, texts)
+        if missing:
+            raise AssertionError(f"no field or list #{missing}")
+
+    def calculate(self, case, problems, typed=False):
         """One worked example: fill, click (a list calculates as it is chosen), compare; a fault
         example's message is the module's fault report."""
         control, given, shown, fault = case
         where = f"{control} {given}"
         try:
             self.go_to(control)
-            self.fill(given)
-            if self.el(control).tag_name == "button":
+            (self.fill if typed else self.put)(given)
+            if control not in given:
                 self.click(control)
         except Exception as error:
             return problems.append(f"{where}: {first_line(error)}")
         if fault:
             self.expect_message(fault, problems, where)
-        self.wait(lambda: all(self.value(c) == t for c, t in shown.items()))
-        for result, want in shown.items():
-            expect(problems, self.value(result), want, f"{where}: #{result}")
-            if self.el(result).tag_name != "output":
+        names = list(shown)
+        state = lambda: self.js(SHOWN_JS, names)
+        self.wait(lambda: [r[0] for r in state()[0]] == list(shown.values()))
+        results, message = state()
+        for result, want, (value, *texts) in zip(names, shown.values(), results):
+            expect(problems, value, want, f"{where}: #{result}")
+            if not texts:
                 continue
             # A result too wide for its box shows fewer fraction digits and a mark, then the rest;
             # a screen reader reads the whole result however it is drawn.
-            drawn, read = self.js(RESULT_TEXTS_JS, result)
+            drawn, read = texts
             head, _, tail = drawn.partition("…")
             if drawn != want and not (want.startswith(head) and want.endswith(tail) and "…" in drawn):
                 problems.append(f"{where}: #{result} shows {drawn!r} for {want!r}")
             expect(problems, read, want, f"{where}: #{result} as a screen reader reads it")
-        if not fault and self.is_open("message"):
-            problems.append(f"{where}: a message opened: {self.el('message-text').text!r}")
+        if not fault and message is not None:
+            problems.append(f"{where}: a message opened: {message!r}")
             self.click("message-ok")
 
 
@@ -224,6 +247,36 @@ RESULT_TEXTS_JS = """const e = document.getElementById(arguments[0]);
 const without = (hidden) => { const c = e.cloneNode(true);
   c.querySelectorAll(hidden).forEach(h => h.remove()); return c.textContent; };
 return [without('.visually-hidden'), without('[aria-hidden=true]')];"""
+# Of each control, [its value as Page.value reads it] and for a result also [drawn, read] as
+# RESULT_TEXTS_JS gives them; and the open message's text, or null.
+SHOWN_JS = """return [arguments[0].map(name => {
+  const e = document.getElementById(name);
+  if (!e) return [null];
+  if (e.tagName !== 'OUTPUT')
+    return [e.tagName === 'INPUT' || e.tagName === 'SELECT' ? e.value : e.textContent];
+  const without = (hidden) => { const c = e.cloneNode(true);
+    c.querySelectorAll(hidden).forEach(h => h.remove()); return c.textContent; };
+  return [e.dataset.text ?? null, without('.visually-hidden'), without('[aria-hidden=true]')];
+}), document.getElementById('message').open
+  ? document.getElementById('message-text').textContent : null];"""
+# Sets each field's text, or chooses the list's entry with that text (a change, as a choice
+# makes); answers the name of a control it did not find, or null.
+PUT_JS = """for (const [name, text] of Object.entries(arguments[0])) {
+  const e = document.getElementById(name);
+  if (!e) return name;
+  if (e.tagName === 'SELECT') {
+    const option = [...e.options].find(o => o.text === text);
+    if (!option) return `${name} entry ${text}`;
+    if (!option.selected) {
+      option.selected = true;
+      e.dispatchEvent(new Event('change', {bubbles: true}));
+    }
+  } else {
+    e.value = text;
+    e.dispatchEvent(new Event('input', {bubbles: true}));
+  }
+}
+return null;"""
 
 
 def expect(problems, got, want, what):
@@ -243,16 +296,26 @@ TAB_CAPTIONS = {
 }
 
 
-def examples(model, fault=False, calculators=None):
+def examples(model, fault=False, calculators=None, metric=False):
     """The catalogue's worked examples as (control, given, shown, fault message or None): those
-    without a fault, or the fault examples; of every calculator, or of those chosen."""
+    without a fault, or the fault examples; of every calculator, or of those chosen; in US units,
+    or those in metric units that are not the US ones."""
+    key = "metricExamples" if metric else "examples"
     return [(c["control"], dict(e["given"]), dict(e["shown"]), e.get("fault", {}).get("message"))
             for c in model["calculators"] if calculators is None or calculators(c)
-            for e in c["examples"] if ("fault" in e) == fault]
+            for e in c.get(key, []) if ("fault" in e) == fault]
 
 
 def first_example(model, control):
     return next(case for case in examples(model) if case[0] == control)
+
+
+def first_of_each(cases, key=lambda case: case[0]):
+    """The first case of each calculator (or of whatever `key` tells apart), in order."""
+    firsts = {}
+    for case in cases:
+        firsts.setdefault(key(case), case)
+    return list(firsts.values())
 
 
 def with_comma(case, given_too=True):
@@ -300,7 +363,9 @@ def check_calculations(page, problems):
     page.load()
     model = page.model()
     found = page.js("""return [...document.querySelectorAll('button, select')]
-        .filter(e => e.tagName === 'SELECT' || e.textContent.trim() === 'Calc').map(e => e.id)""")
+        .filter(e => e.tagName === 'SELECT' || e.textContent.trim() === 'Calc').map(e => e.id)
+        .filter(id => !arguments[0].includes(id))""",
+                    [c["name"] for c in model["controls"] if c["action"] == "units"])
     expect(problems, sorted(found), sorted(c["control"] for c in model["calculators"]),
            "Calc buttons and lists on the page")
     untried = [c["control"] for c in model["calculators"]
@@ -310,8 +375,123 @@ def check_calculations(page, problems):
     for control in ("Combo1", "Combo2"):
         expect(problems, page.js("return document.getElementById(arguments[0])?.options[0]?.text",
                                  control), "Select Gauge", f"#{control}'s first entry")
-    for case in examples(model):
+    for case in first_of_each(examples(model)):
         page.calculate(case, problems)
+
+
+SETTINGS_KEY = "tallies.settings"
+# What the page's module answers to a choice of units, asked of a second instance of it.
+# The module is given texts, a click and texts typed after it first, as the page has had them.
+UNITS_ANSWER_JS = """const [texts, click, retyped, entry, done] = arguments;
+TalliesCore({measureText: () => 0}).then(core => {
+  const call = (name, ...args) => core.ccall(name, 'string', args.map(() => 'string'), args);
+  const type = (typed) => Object.entries(typed).forEach(([c, text]) => call('tallies_type', c, text));
+  type(texts);
+  call('tallies_click', click);
+  type(retyped);
+  done(call('tallies_choose_units', entry));
+});"""
+# Each Calc button's and gauge list's [tooltip, description].
+FORMULAS_JS = """return arguments[0].map(name => { const e = document.getElementById(name);
+  return e && [e.title, e.getAttribute('aria-description') ?? e.title]; });"""
+# Each caption's text.
+CAPTIONS_TEXT_JS = "return arguments[0].map(name => document.getElementById(name)?.textContent);"
+# A browser that refuses its storage to the page, as one with site data blocked does.
+NO_STORAGE_JS = """for (const name of ['getItem', 'setItem', 'removeItem'])
+  Storage.prototype[name] = () => {
+    throw new DOMException('The operation is insecure.', 'SecurityError');
+  };"""
+
+
+def check_units(page, problems):
+    """The units list from the model, its caption its label with the access key; a choice of
+    Metric shows what the module switched (captions, formulas) and calculates in metric units;
+    it is kept over a reload; a browser that keeps nothing, or a kept text that is nonsense,
+    starts in US units."""
+    page.load()
+    model = page.model()
+    controls = {c["name"]: c for c in model["controls"]}
+    units = next(c for c in model["controls"] if c["action"] == "units")
+    name, caption = units["name"], controls[units["caption"]]
+    # A worked example, whose fields and result the switch converts or clears, with one field
+    # typed anew after the Calc (the page hands it over at the switch).
+    us_case = first_example(model, "cmdHP")
+    retyped = {next(iter(us_case[1])): "20"}
+    page.d.set_script_timeout(20)
+    metric = json.loads(page.d.execute_async_script(UNITS_ANSWER_JS, us_case[1], us_case[0],
+                                                    retyped, "Metric"))
+    switched = {w["control"]: w["text"] for w in metric["writes"]}
+    if not set(us_case[1]) | set(us_case[2]) <= set(switched):
+        problems.append(f"the module's switch writes {sorted(switched)}, not all of {us_case}")
+    # What each system shows: the metric texts as the module switches to them, the US ones as
+    # the model starts them.
+    captions = {c: t for c, t in switched.items() if controls[c]["kind"] == "caption"}
+    formulas = {f["control"]: f["formula"] for f in metric["formulas"]}
+    shows = {"Metric": (captions, formulas),
+             "US": ({c: controls[c]["text"] for c in captions},
+                    {c: controls[c]["formula"] for c in formulas})}
+    flow = controls["txtGPM"]["caption"]
+    if captions.get(flow, controls[flow]["text"]) == controls[flow]["text"]:
+        problems.append(f"the module's metric caption of #{flow}: {captions.get(flow)!r}")
+
+    def expect_units(entry, when):
+        expect(problems, [page.value(name), page.js("return document.getElementById(arguments[0])"
+                                                    ".selectedOptions.length", name)],
+               [entry, 1], f"{when}: #{name} [value, chosen options]")
+        texts, formulas = shows[entry]
+        shown = dict(zip(texts, page.js(CAPTIONS_TEXT_JS, list(texts))))
+        problems.extend(f"{when}: #{c} shows {shown[c]!r}, expected {t!r}"
+                        for c, t in texts.items() if shown[c] != t)
+        said = dict(zip(formulas, page.js(FORMULAS_JS, list(formulas))))
+        problems.extend(f"{when}: #{c} [tooltip, description] {said[c]!r}, expected the formula "
+                        f"{f!r}" for c, f in formulas.items() if said[c] != [f, f])
+
+    label = page.el(caption["name"])
+    expect(problems, [label.tag_name, label.get_attribute("for"), label.get_attribute("accesskey"),
+                      label.text], ["label", name, caption["accessKey"].lower(), caption["text"]],
+           f"#{caption['name']} [tag, for, accesskey, text]")
+    expect(problems, page.js("return [...document.getElementById(arguments[0]).options]"
+                             ".map(o => [o.text, o.disabled])", name),
+           [[e, False] for e in units["entries"]], f"#{name}'s entries [text, disabled]")
+    expect_units(units["text"], "at start")
+    page.calculate(us_case, problems)
+    page.fill(retyped)
+    expect(problems, metric["settings"].strip(), "units=metric", "the metric settings")
+    ActionChains(page.d).key_down(Keys.ALT).send_keys(caption["accessKey"].lower()) \
+        .key_up(Keys.ALT).perform()
+    expect(problems, page.js("return document.activeElement?.id"), name,
+           f"focus after Alt+{caption['accessKey']}")
+    try:
+        page.fill({name: "Metric"})
+        expect_units("Metric", "after choosing Metric")
+        for control in set(us_case[1]) | set(us_case[2]):
+            expect(problems, page.value(control), switched.get(control),
+                   f"after choosing Metric, #{control}")
+        expect(problems, page.js("return localStorage.getItem(arguments[0])", SETTINGS_KEY),
+               metric["settings"], f"localStorage {SETTINGS_KEY} after choosing Metric")
+        # A Calc runs the calculator of the units chosen: the metric worked example (every
+        # calculator is chosen so, and each metric example's digits are checked below the page).
+        page.calculate(next(iter(examples(model, metric=True,
+                                          calculators=lambda c: c["control"] == "cmdHP"))),
+                       problems)
+        page.load()
+        expect_units("Metric", "after a reload")
+        refused = page.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                         {"source": NO_STORAGE_JS})["identifier"]
+        try:
+            page.load()
+            expect_units("US", "with the storage refused")
+            page.fill({name: "Metric"})
+            expect_units("Metric", "with the storage refused, after choosing Metric")
+        finally:
+            page.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                   {"identifier": refused})
+        page.load()
+        page.js("localStorage.setItem(arguments[0], 'units=furlongs\\n\\u0000')", SETTINGS_KEY)
+        page.load()
+        expect_units("US", "with nonsense kept")
+    finally:
+        page.js("localStorage.removeItem(arguments[0])", SETTINGS_KEY)
 
 
 def check_tabs_and_views(page, problems):
@@ -358,13 +538,15 @@ def check_decimal_comma(page, problems):
         language = comma.js("return navigator.language")
         if not language.startswith("de"):
             raise AssertionError(f"the de-DE browser reports navigator.language {language!r}")
-        # Of each calculator, the first example with a separator in it (the lists show their
-        # tables' texts as they are); the first also typed with a point, which still reads as one.
-        cases = {}
-        for case in examples(comma.model(), calculators=lambda c: c["kind"] != "lookup"):
-            if "." in "".join([*case[1].values(), *case[2].values()]):
-                cases.setdefault(case[0], case)
-        cases = list(cases.values())
+        # Examples with a separator in them (the lists show their tables' texts as they are);
+        # the first also typed with a point, which still reads as one.
+        # Of each kind of calculator the first, as each kind reads and writes its fields its
+        # own way.
+        kinds = {c["control"]: c["kind"] for c in comma.model()["calculators"]}
+        cases = first_of_each([case for case in examples(comma.model())
+                               if kinds[case[0]] != "lookup"
+                               and "." in "".join([*case[1].values(), *case[2].values()])],
+                              key=lambda case: kinds[case[0]])
         for case in [with_comma(cases[0], given_too=False)] + [with_comma(c) for c in cases]:
             comma.calculate(case, problems)
     finally:
@@ -473,7 +655,7 @@ def check_accessible_names(page, problems):
     controls = {c["name"]: c for c in page.model()["controls"]}
     named = [c for c in controls.values() if c.get("caption")]
     for tab_set, tab in ALL_PAGES:
-        page.go(tab_set, tab)
+        page.show(tab_set, tab)
         for control in named:
             if (control["parent"], control["tab"]) == (tab_set, tab):
                 expect(problems, page.el(control["name"]).accessible_name,
@@ -482,13 +664,17 @@ def check_accessible_names(page, problems):
     for case in [first_example(page.model(), c) for c in ("cmdHP", "cmdArea", "cmdTR")]:
         page.calculate(case, problems)
         control, _, shown, _ = case
-        said = "; ".join(f"{controls[controls[c]['caption']]['text']} {t or 'empty'}"
-                         for c, t in shown.items())
-        page.wait(lambda: page.el("announce").get_attribute("textContent") == said)
-        expect(problems, page.el("announce").get_attribute("textContent"), said,
-               f"{control}: the announcement")
+        # Each written control by its caption and its text, and a unit where the units systems
+        # give it different ones.
+        said = re.compile("; ".join(re.escape(f"{controls[controls[c]['caption']]['text']} "
+                                              f"{t or 'empty'}") + "( [^;]+)?"
+                                    for c, t in shown.items()))
+        announced = lambda: page.el("announce").get_attribute("textContent")
+        page.wait(lambda: said.fullmatch(announced()))
+        if not said.fullmatch(announced()):
+            problems.append(f"{control}: the announcement {announced()!r} is not {said.pattern!r}")
         expect(problems, page.el(control).get_attribute("aria-description"),
-               f"{said}. {controls[control]['formula']}", f"{control}: its description")
+               f"{announced()}. {controls[control]['formula']}", f"{control}: its description")
     link = page.el("Label3")
     expect(problems, [link.tag_name, link.text, link.get_attribute("target"),
                       link.get_attribute("rel")], ["a", "Go to Tallies Home", "_blank", "noopener"],
@@ -540,7 +726,7 @@ def check_contrast_and_width(page, problems):
                True, f"{scheme} colour scheme emulated")
         texts = []
         for tab_set, tab in ALL_PAGES:
-            page.go(tab_set, tab)
+            page.show(tab_set, tab)
             texts += page.js(CONTRAST_JS)
         page.click("cmdAbout")
         texts += page.js(CONTRAST_JS)
@@ -560,7 +746,7 @@ def check_contrast_and_width(page, problems):
     try:
         page.load()
         for tab_set, tab in ALL_PAGES:
-            page.go(tab_set, tab)
+            page.show(tab_set, tab)
             # The banner is left out: its design starts left of the window, which clips it.
             width = page.js("""const w = innerWidth; return [w, document.documentElement.scrollWidth,
                 [...document.querySelectorAll('[id]:not(#Image1)')].filter(e => e.getClientRects().length
@@ -655,7 +841,7 @@ def check_other_scripts(page, problems):
     cases = examples(page.model(), calculators=lambda c: c["kind"] == "formula")
     for (control, given, shown, fault), (zero, mark) in zip(cases, SCRIPTS):
         page.calculate((control, {c: in_script(t, zero, mark) for c, t in given.items()}, shown,
-                        fault), problems)
+                        fault), problems, typed=True)
 
 
 # What a copy command copies from the focused result with this much of its text selected (-1:
@@ -713,7 +899,7 @@ def check_captions_whole(page, problems):
     model = page.model()
     seen = {}
     for tab_set, tab in ALL_PAGES:
-        page.go(tab_set, tab)
+        page.show(tab_set, tab)
         for name, same_text, whole in page.js(CAPTIONS_JS, model):
             seen[name] = (same_text, whole)
     problems += [f"#{name} shows other blanks than its caption" for name, (same, _) in seen.items()
@@ -723,7 +909,7 @@ def check_captions_whole(page, problems):
         problems.append(f"only {len(seen)} captions found")
 
 
-CHECKS = [check_captions_whole, check_calculations, check_tabs_and_views, check_fault_report, check_decimal_comma,
+CHECKS = [check_captions_whole, check_calculations, check_units, check_tabs_and_views, check_fault_report, check_decimal_comma,
           check_about_box, check_keyboard, check_accessible_names, check_contrast_and_width,
           check_offline_reload, check_long_paste, check_other_scripts, check_long_result]
 

@@ -512,6 +512,15 @@ bool AppDriver::PressCopyKey() {
   return PostMessageW(focus, WM_CHAR, kCtrlC, 1 | (scanCode << 16));
 }
 
+bool AppDriver::PressAccessKey(wchar_t letter) {
+  HWND focus = FocusedWindow();
+  if (!focus) return false;
+  const auto scanCode =
+      static_cast<LPARAM>(MapVirtualKeyW(VkKeyScanW(letter) & 0xff, MAPVK_VK_TO_VSC));
+  // Bit 29: the Alt key is down.
+  return PostMessageW(focus, WM_SYSCHAR, letter, 1 | (scanCode << 16) | (LPARAM{1} << 29));
+}
+
 HWND AppDriver::WaitForFocusToLeave(HWND from, Milliseconds timeout) const {
   const auto deadline = Clock::now() + timeout;
   do {

@@ -103,6 +103,8 @@ class AppDriver {
   bool Focus(std::string_view name);
   bool PressKey(UINT virtualKey);
   bool PressCopyKey();
+  // Alt and a letter, as the system character TranslateMessage makes of them.
+  bool PressAccessKey(wchar_t letter);
   // The focused window once it is no longer `from` (nullptr when it stays there).
   HWND WaitForFocusToLeave(HWND from, Milliseconds timeout) const;
 
