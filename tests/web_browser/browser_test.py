@@ -954,7 +954,7 @@ def check_history(page, problems):
     expect(problems, newest(), [entry, line], "the newest entry after a reload")
     page.js(CATCH_OUTPUT_JS)
     page.click("cmdExport")
-    page.d.set_script_timeout(5)
+    page.d.set_script_timeout(20)
     csv = page.d.execute_async_script("const done = arguments[arguments.length - 1];"
                                       "window.caught.blob.text().then(done)")
     expect(problems, [page.js("return [window.caught.download, window.caught.blob.type]")],
