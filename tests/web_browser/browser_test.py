@@ -916,7 +916,8 @@ def check_captions_whole(page, problems):
 CATCH_OUTPUT_JS = """window.caught = {};
 URL.createObjectURL = (blob) => { window.caught.blob = blob; return 'blob:caught'; };
 HTMLAnchorElement.prototype.click = function () { window.caught.download = this.download; };
-window.print = () => { window.caught.printed = true; };"""
+window.print = () => { window.caught.printed = true; };
+Clipboard.prototype.writeText = function (text) { window.caught.copied = text; return Promise.resolve(); };"""
 # What a fragment may change: every field's and list's value, the view and tabs shown, and the
 # number of elements of the page (a fragment inserts none).
 PAGE_STATE_JS = """return [[...document.querySelectorAll('input.field, select.list')].map(e => e.value),
@@ -926,6 +927,9 @@ HP_SUMMARY = "Pump horsepower: Horsepower Required 8.751458 hp"
 
 
 def check_history(page, problems):
+    """A Calc recorded and shown in the History window, each of its buttons once, the history
+    kept over a reload, and links to a calculation in the address: the desktop's, and hostile
+    ones, which never insert an element."""
     def newest():
         return page.js("const o = document.getElementById('lstEntries').options[0];"
                        "return o ? [o.value, o.text] : [null, ''];")
@@ -933,6 +937,8 @@ def check_history(page, problems):
     page.load()
     page.go_to("txtGPM")
     page.fill({"txtGPM": "10", "txtPSI": "1500"})
+    # Two entries: one to delete, one to clear.
+    page.click("cmdHP")
     page.click("cmdHP")
     page.click("cmdHistory")
     page.wait(lambda: page.is_open("frmHistory"), "#frmHistory[open]")
@@ -971,6 +977,30 @@ def check_history(page, problems):
     expect(problems, [printed[0], "Pump horsepower" in printed[1], "8.751458" in printed[1],
                       printed[2]], [True, True, True, False],
            "printed: [print asked, the entry's name, its result, the window shown]")
+    link = "calc=cmdHP&units=us&txtGPM=10&txtPSI=1500"
+    for button, part in (("cmdCopy", HP_SUMMARY.split(":")[0]), ("cmdCopyTable", "| Quantity |"),
+                         ("cmdCopyLink", f"{page.url}#{link}")):
+        page.js("window.caught.copied = ''")
+        page.click(button)
+        page.wait(lambda: page.js("return window.caught.copied"), f"a copy by #{button}")
+        copied = page.js("return window.caught.copied")
+        expect(problems, part in copied and "8.751458" in copied or copied == part, True,
+               f"#{button} copied {copied[:80]!r}")
+    page.click("cmdDelete")
+    expect(problems, page.js("return [...document.getElementById('lstEntries').options]"
+                             ".some(o => o.value === arguments[0])", entry), False,
+           "the entry after Delete")
+    history = page.model()["history"]
+    for answer, entries_left in (("confirm-no", True), ("confirm-yes", False)):
+        page.click("cmdClear")
+        page.wait(lambda: page.is_open("confirm"), "#confirm[open]")
+        expect(problems, page.el("confirm-text").text, history["clearQuestion"], "#confirm's text")
+        page.click(answer)
+        left = page.js("return document.getElementById('lstEntries').options.length")
+        expect(problems, bool(left), entries_left, f"entries left after Clear all, #{answer}")
+    expect(problems, [page.js("return document.getElementById('txtEntry').value"),
+                      "\nend\n" in page.js("return localStorage.getItem('tallies.history')")],
+           [history["emptyText"], False], "after Clear all: [the text shown, an entry stored]")
     page.press(Keys.ESCAPE)
     expect(problems, page.is_open("frmHistory"), False, "#frmHistory open after Esc")
 
