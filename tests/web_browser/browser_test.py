@@ -1003,6 +1003,23 @@ def check_history(page, problems):
            [history["emptyText"], False], "after Clear all: [the text shown, an entry stored]")
     page.press(Keys.ESCAPE)
     expect(problems, page.is_open("frmHistory"), False, "#frmHistory open after Esc")
+    # A stored text that is no history is kept aside, never written over, and told of once.
+    damaged = "Tallies history 9\n<b>not ours</b>"
+    page.js("localStorage.setItem('tallies.history', arguments[0])", damaged)
+    for reload, told in ((1, True), (2, False)):
+        page.load()
+        aside = page.js("return Object.keys(localStorage).filter(key => key.startsWith("
+                        "'tallies.history-') && localStorage.getItem(key) === arguments[0])", damaged)
+        # Told as the page starts, before it is ready.
+        opened = page.is_open("message")
+        text = page.el("message-text").text if opened else ""
+        expect(problems, [len(aside), bool(opened), bool(aside) and aside[0] in text],
+               [1, told, told], f"reload {reload} over a damaged history: [texts kept aside, "
+               "told, of its key]")
+        if opened:
+            page.click("message-ok")
+    page.js("Object.keys(localStorage).filter(key => key.startsWith('tallies.history-'))"
+            ".forEach(key => localStorage.removeItem(key))")
 
     # The link the desktop copies opens that calculator's page with its inputs.
     page.d.get("about:blank")
