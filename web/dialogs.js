@@ -1,4 +1,5 @@
-// The two dialogs over the window: the modal message box and the modeless About box.
+// The dialogs over the window: the modal message box, the modal question and the modeless
+// About box.
 import { byId, element, place } from "./elements.js";
 
 // The one modal message box: the application's title, the text and OK.
@@ -15,6 +16,28 @@ export const messageBox = {
     this.returnTo = returnTo || document.activeElement;
     byId("message").showModal();
     byId("message-ok").focus();
+  },
+};
+
+// The one modal question, answered Yes or No (Esc is No): a promise of whether it was Yes.
+export const confirmBox = {
+  init(title) {
+    byId("confirm-title").textContent = title;
+    byId("confirm-yes").addEventListener("click", () => byId("confirm").close("yes"));
+    byId("confirm-no").addEventListener("click", () => byId("confirm").close("no"));
+  },
+  ask(text, returnTo) {
+    const dialog = byId("confirm");
+    byId("confirm-text").textContent = text;
+    dialog.returnValue = "no";
+    dialog.showModal();
+    byId("confirm-no").focus();
+    return new Promise((resolve) => {
+      dialog.addEventListener("close", () => {
+        if (returnTo?.isConnected) returnTo.focus();
+        resolve(dialog.returnValue === "yes");
+      }, { once: true });
+    });
   },
 };
 

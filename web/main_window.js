@@ -2,6 +2,7 @@
 // calculators and their answers are shown.
 import { byId, element, place } from "./elements.js";
 import { AboutBox, messageBox } from "./dialogs.js";
+import { HistoryWindow } from "./history.js";
 import { showResult } from "./results.js";
 import { TabSet } from "./tab_sets.js";
 
@@ -42,8 +43,9 @@ export class MainWindow {
   constructor(call, model) {
     Object.assign(this, { call, model, root: byId("frmMain"), tabSets: new Map() });
     this.byName = new Map(model.controls.map((control) => [control.name, control]));
-    // The control each caption names, where one does.
-    this.named = new Map(model.controls.filter((c) => c.caption).map((c) => [c.caption, c]));
+    // The control each caption names, where one does, in the main window and the History window.
+    this.named = new Map([...model.controls, ...model.history.controls].filter((c) => c.caption)
+      .map((c) => [c.caption, c]));
     // The units the window speaks: the units list's entry, as the model starts it.
     this.units = model.controls.find((c) => c.action === "units")?.text;
   }
@@ -71,6 +73,7 @@ export class MainWindow {
     }
     before.forEach((nodes, box) => box.prepend(...nodes));
     this.about = new AboutBox(this, model.about);
+    this.history = new HistoryWindow(this, model.history);
     this.showView(model.views[0]);
     this.fit();
     window.addEventListener("resize", () => this.fit());
@@ -95,6 +98,18 @@ export class MainWindow {
       case "button":
         node = element("button", "button", { type: "button" }, control.text);
         node.addEventListener("click", () => this.run(control, node));
+        // The History button's key (Alt and its letter) shows the history, as on the desktop; the
+        // Calc buttons, which share their letter, have none.
+        if (control.action === "history" && control.accessKey) {
+          node.setAttribute("accesskey", control.accessKey.toLowerCase());
+        }
+        break;
+      case "entrylist":
+        // A list box: its entries in rows, one chosen.
+        node = element("select", "entrylist", { size: "10" });
+        break;
+      case "textview":
+        node = element("textarea", "textview", { readonly: "", spellcheck: "false", wrap: "off" });
         break;
       case "list":
         node = element("select", "list");
@@ -185,9 +200,14 @@ export class MainWindow {
   run(control, source) {
     if (control.action === "about") return this.about.show();
     if (control.action === "close") return this.about.hide();
+    if (control.action === "history") return this.history.show();
+    if (control.parent === "frmHistory") return this.history.run(control.action, source);
     if (!["calculate", "sysinfo"].includes(control.action)) return;
     if (!this.handOver(source)) return;
-    const answer = JSON.parse(this.call("tallies_click", control.name));
+    // A Calc that gives a result is recorded in the history stored now.
+    const stored = this.history.store.text();
+    const answer = JSON.parse(this.call("tallies_click", control.name, stored));
+    if (answer.history) this.history.changed(answer.history, stored);
     for (const write of answer.writes) this.show(write);
     if (answer.message) messageBox.show(answer.message, source);
     if (answer.said) this.announce(answer.said);
@@ -233,6 +253,41 @@ export class MainWindow {
     }
     if (answer.message) messageBox.show(answer.message, source);
     return answer;
+  }
+
+  // Shows a calculation (an entry recalled, a link opened) as the module placed it: in its units,
+  // its view and tabs, its inputs put back, the focus on its Calc button or list. A recall keeps
+  // its units for the next visit, as a choice in the units list does; a link does not.
+  placeCalculation({ calculator, units, view, tabs, inputs }, keepUnits) {
+    if (units !== this.units) {
+      if (!this.handOver(null)) return;
+      const answer = this.useUnits(this.call("tallies_choose_units", units), null);
+      if (keepUnits && answer.units) storeSettings(answer.settings);
+    }
+    const shown = this.model.views.find((v) => v.option === view);
+    if (shown) this.showView(shown);
+    for (const [set, tab] of tabs) this.tabSets.get(set)?.select(tab, false);
+    for (const [control, text] of inputs) {
+      const node = byId(control);
+      if (node instanceof HTMLSelectElement) {
+        const entry = [...node.options].find((option) => option.text === text && !option.disabled);
+        if (entry) node.value = entry.value;
+      } else if (node instanceof HTMLInputElement) {
+        node.value = text;
+        node.setSelectionRange(0, 0);
+      }
+    }
+    byId(calculator)?.focus();
+  }
+
+  // A link to a calculation in the page's address ("#calc=cmdHP&units=us&txtGPM=10"): the module
+  // reads it, and a good one is shown ready for its Calc. Anything else changes nothing but a
+  // short word in the announcement region.
+  openLink(fragment) {
+    if (!fragment || fragment === "#") return;
+    const answer = JSON.parse(this.call("tallies_share", fragment));
+    if (answer.found) this.placeCalculation(answer, false);
+    else this.announce("This link holds no calculation Tallies can show.");
   }
 
   show(write) {

@@ -3,7 +3,7 @@
 import { element } from "./elements.js";
 import { MainWindow } from "./main_window.js";
 import { copyResults, measureText, useFaces } from "./results.js";
-import { messageBox } from "./dialogs.js";
+import { confirmBox, messageBox } from "./dialogs.js";
 import { keepOffline } from "./updates.js";
 
 // Calls one of the module's entry points with texts placed on its heap, whatever their length:
@@ -31,14 +31,21 @@ async function start() {
   if (model.fault) throw new Error(model.fault);
   useFaces(model.faces);
   messageBox.init(model.appTitle);
+  confirmBox.init(model.appTitle);
   const main = new MainWindow(caller(core), model);
   main.build();
   // In the units kept from the last visit, before the window is first drawn.
   main.useStoredUnits();
   copyResults(main.call);
+  // The history as stored, read now so that a text that cannot be read is kept aside and the
+  // user told at once.
+  main.history.load();
   // The keyboard focus starts on the first view's tab set, as on the desktop.
   const first = main.tabSets.get(model.initialFocus);
   first.tabs[first.current].focus();
+  // A link to a calculation shows it; so does one followed while the page is open.
+  main.openLink(location.hash);
+  window.addEventListener("hashchange", () => main.openLink(location.hash));
   document.documentElement.dataset.state = "ready";
   performance.mark("tallies-ready");
   keepOffline();

@@ -14,7 +14,12 @@
 #include <string>
 #include <string_view>
 
+#include "record/entry_formats.h"
+#include "record/history_file.h"
+#include "record/history_texts.h"
+#include "record/share_link.h"
 #include "web/json_writer.h"
+#include "web/web_history.h"
 #include "web/web_model.h"
 
 namespace {
@@ -39,6 +44,12 @@ tallies::WebForm& Form() {
   return form;
 }
 
+// The history of this page: the entries of the text the page last handed in.
+tallies::WebHistory& History() {
+  static tallies::WebHistory history;
+  return history;
+}
+
 // A null text is one the page could not place on the heap: its memory ran out.
 std::string_view TextOf(const char* text) {
   if (text == nullptr) throw std::bad_alloc();
@@ -48,7 +59,7 @@ std::string_view TextOf(const char* text) {
 // The click answer that carries only a message, in ClickJson's form.
 std::string FaultAnswer(std::string_view message) {
   return R"({"ran":false,"writes":[],"message":)" + tallies::JsonString(message) +
-         R"(,"said":"","description":""})";
+         R"(,"said":"","description":"","history":null})";
 }
 
 // The units answer that carries only a message, in ChooseUnitsJson's form; no units named means
@@ -108,6 +119,27 @@ const char* UnitsAnswer(Make&& make) noexcept {
   }
 }
 
+// `make` makes a JSON answer of the History window's; a fault it let through is answered as
+// {"fault": message}, which the page shows; the page then stores nothing.
+template <typename Make>
+const char* HistoryAnswer(Make&& make) noexcept {
+  static std::string message;
+  static std::string answer;
+  const char* fault = Guarded(message, [&] { answer = make(); });
+  if (*fault == '\0') return answer.c_str();
+  try {
+    answer = "{\"fault\":" + tallies::JsonString(fault) + "}";
+    return answer.c_str();
+  } catch (...) {
+    return kOutOfMemoryModel.c_str();  // only memory can fail in making the answer
+  }
+}
+
+// {"text": one text made for the History window}.
+std::string TextAnswer(std::string_view text) {
+  return "{\"text\":" + tallies::JsonString(text) + "}";
+}
+
 }  // namespace
 
 extern "C" {
@@ -140,12 +172,20 @@ EMSCRIPTEN_KEEPALIVE const char* tallies_type(const char* control, const char* t
   return Guarded(answer, [control, text] { Form().Type(TextOf(control), TextOf(text)); });
 }
 
-// ClickJson's answer; a fault it let through is answered in the same form, with its message.
-EMSCRIPTEN_KEEPALIVE const char* tallies_click(const char* control) {
+// ClickJson's answer; a fault it let through is answered in the same form, with its message. A
+// calculation that ran to its end is recorded in the history `stored` (the text the page keeps
+// now), and the answer's "history" is the history to keep.
+EMSCRIPTEN_KEEPALIVE const char* tallies_click(const char* control, const char* stored) {
   static std::string message;
   static std::string answer;
-  const char* fault =
-      Guarded(message, [control] { answer = tallies::ClickJson(Form(), TextOf(control)); });
+  const char* fault = Guarded(message, [control, stored] {
+    const std::string_view history = TextOf(stored);
+    answer = tallies::ClickJson(Form(), TextOf(control), [&](const tallies::Calculation& done) {
+      const std::int64_t now = tallies::NowMilliseconds();
+      return History().RecordJson(history, done, Form().DecimalSeparator(), now,
+                                  tallies::NewEntryId(now));
+    });
+  });
   if (*fault == '\0') return answer.c_str();
   try {
     answer = FaultAnswer(fault);
@@ -175,6 +215,60 @@ EMSCRIPTEN_KEEPALIVE const char* tallies_copied(const char* control, const char*
     answer = tallies::CopiedResult(Form(), TextOf(control), TextOf(shown), TextOf(selection));
   });
   return *fault == '\0' ? answer.c_str() : "";
+}
+
+// The History window's entry points. Those that change the history take the text the page keeps
+// now and answer the history as WebHistory answers it.
+EMSCRIPTEN_KEEPALIVE const char* tallies_history_load(const char* stored) {
+  return HistoryAnswer(
+      [stored] { return History().LoadJson(TextOf(stored), tallies::NowMilliseconds()); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tallies_history_delete(const char* stored, const char* id) {
+  return HistoryAnswer([stored, id] {
+    return History().RemoveJson(TextOf(stored), TextOf(id), tallies::NowMilliseconds());
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tallies_history_clear() {
+  return HistoryAnswer([] { return History().ClearJson(); });
+}
+
+// An entry as {"text"}: "plain" (EntryPlainText), "table" (EntryMarkdown) or "link" (the
+// fragment of its link, ShareFragment); "" for an entry the history no longer holds.
+EMSCRIPTEN_KEEPALIVE const char* tallies_history_entry(const char* id, const char* form) {
+  return HistoryAnswer([id, form] {
+    const tallies::RecordEntry* entry = History().Find(TextOf(id));
+    const std::string_view asked = TextOf(form);
+    if (!entry) return TextAnswer("");
+    if (asked == "table") return TextAnswer(tallies::EntryMarkdown(*entry));
+    if (asked == "link") return TextAnswer(tallies::ShareFragment(*entry));
+    return TextAnswer(tallies::EntryPlainText(*entry));
+  });
+}
+
+// The whole history as {"text"}: CSV (HistoryCsv), and the worked sheet (WorkedSheetHtml).
+EMSCRIPTEN_KEEPALIVE const char* tallies_history_csv() {
+  return HistoryAnswer([] { return TextAnswer(tallies::HistoryCsv(History().Entries())); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tallies_history_sheet() {
+  return HistoryAnswer([] { return TextAnswer(tallies::WorkedSheetHtml(History().Entries())); });
+}
+
+// What puts an entry back in the main window (PlacedCalculationJson), {"found": false} for one
+// the history no longer holds.
+EMSCRIPTEN_KEEPALIVE const char* tallies_history_recall(const char* id) {
+  return HistoryAnswer([id] {
+    const tallies::RecordEntry* entry = History().Find(TextOf(id));
+    return entry ? tallies::PlacedCalculationJson(tallies::SharedOf(*entry))
+                 : std::string(R"({"found":false})");
+  });
+}
+
+// The page's address fragment read as a link to a calculation (ShareFragmentJson).
+EMSCRIPTEN_KEEPALIVE const char* tallies_share(const char* fragment) {
+  return HistoryAnswer([fragment] { return tallies::ShareFragmentJson(TextOf(fragment)); });
 }
 
 }  // extern "C"

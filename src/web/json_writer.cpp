@@ -94,6 +94,12 @@ JsonWriter& JsonWriter::Number(int value) {
   return *this;
 }
 
+JsonWriter& JsonWriter::Json(std::string_view document) {
+  BeforeValue();
+  m_text += document;
+  return *this;
+}
+
 JsonWriter& JsonWriter::Bool(bool value) {
   BeforeValue();
   m_text += value ? "true" : "false";

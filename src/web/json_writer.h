@@ -20,6 +20,8 @@ class JsonWriter {
   JsonWriter& Number(double value);
   JsonWriter& Number(int value);
   JsonWriter& Bool(bool value);
+  // A value that is already a JSON document of its own, written as it stands.
+  JsonWriter& Json(std::string_view document);
 
   const std::string& Text() const { return m_text; }
 

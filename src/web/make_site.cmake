@@ -12,7 +12,8 @@ else()
 endif()
 set(page_files index.html tallies.css manifest.webmanifest)
 # The page's script, one ES module per job, start.js first.
-set(script_files start.js main_window.js tab_sets.js results.js dialogs.js elements.js updates.js)
+set(script_files start.js main_window.js history.js tab_sets.js results.js dialogs.js elements.js
+                 updates.js)
 set(asset_files icons/tallies.svg images/banner.svg images/gear_pump.svg
                 images/cylinder_angle.svg)
 set(module_files tallies_core.js tallies_core.wasm)

@@ -7,8 +7,10 @@
 #include "config/app_config.h"
 #include "controls/run_calculator.h"
 #include "layout/about_layout.h"
+#include "layout/history_layout.h"
 #include "layout/window_model.h"
 #include "platform/message_box.h"
+#include "record/history_texts.h"
 #include "settings/units_setting.h"
 #include "web/json_writer.h"
 #include "window/calculator_catalogue.h"
@@ -271,6 +273,24 @@ void WriteAboutBox(JsonWriter& json) {
   json.EndObject();
 }
 
+// The History window: its title, the shortcut that shows it, its texts, its size and controls.
+void WriteHistoryWindow(JsonWriter& json) {
+  json.Key("history").BeginObject();
+  json.Key("title").String(kHistoryTitle);
+  json.Key("shortcut").String(kHistoryShortcut);
+  json.Key("emptyText").String(kEmptyHistoryText);
+  json.Key("clearQuestion").String(kClearHistoryQuestion);
+  json.Key("notStoredNotice").String(kHistoryNotStoredNotice);
+  json.Key("size").BeginArray();
+  json.Number(TwipsToPixels(kHistoryClientWidth)).Number(TwipsToPixels(kHistoryClientHeight));
+  json.EndArray();
+  WriteFocusOrder(json, HistoryFocusOrder());
+  json.Key("controls").BeginArray();
+  for (const ControlRow& row : HistoryControls()) WriteControl(json, row, kHistoryWindowName, -1);
+  json.EndArray();
+  json.EndObject();
+}
+
 // The texts written since the last writes were taken, each result with how it is drawn.
 void WriteWrites(JsonWriter& json, WebForm& form) {
   json.Key("writes").BeginArray();
@@ -354,6 +374,7 @@ std::string WindowModelJson() {
   json.EndObject();
   WriteMainWindow(json);
   WriteAboutBox(json);
+  WriteHistoryWindow(json);
   WriteCalculators(json);
   json.EndObject();
   return json.Text();
@@ -399,15 +420,19 @@ std::string CopiedResult(const WebForm& form, std::string_view control, std::str
   return std::string(CopiedText(form.Text(control), shown, selection));
 }
 
-std::string ClickJson(WebForm& form, std::string_view control) {
+std::string ClickJson(WebForm& form, std::string_view control, const RecordCalculation& record) {
   // The calculator of the units the form speaks at the time of the click.
   const ControlAction action = ActionOf(control, form.Units());
   MessageRecorder messages;
   std::string said;
   bool ran = false;
+  std::optional<std::string> history;
   form.TakeWrites();
   if (action.action == Action::kCalculate) {
-    said = RunAndDescribe(*action.calculator, form, messages);
+    if (const std::optional<Calculation> done = RunCalculator(*action.calculator, form, messages)) {
+      said = DescribeWrites(*done);
+      if (record) history = record(*done);
+    }
     ran = messages.Text().empty();
   } else if (action.action == Action::kStartSysInfo) {
     // A page cannot start a program of the computer it runs on.
@@ -421,6 +446,8 @@ std::string ClickJson(WebForm& form, std::string_view control) {
   json.Key("said").String(said);
   json.Key("description")
       .String(said.empty() ? "" : DescriptionAfterCalc(said, control, form.Units()));
+  json.Key("history");
+  history ? json.Json(*history) : json.Json("null");
   json.EndObject();
   return json.Text();
 }

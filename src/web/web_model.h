@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "controls/calculate.h"
 #include "controls/controls.h"
 #include "layout/control_layout.h"
 #include "layout/result_presentation.h"
@@ -15,10 +18,10 @@ namespace tallies {
 
 // The windows as the page builds them: one JSON document with the main window's controls, its
 // tab sets and pages, the views, the keyboard order of each window, the designed colours and
-// faces, the About box, and the catalogue's worked examples (in metric units too, where they are
-// others); every place already in CSS pixels (the desktop's twips-to-pixels rounding), every text
-// as the window starts, in US units. Its shape is described, member by member, by
-// tests/web/model.schema.json.
+// faces, the About box, the History window, and the catalogue's worked examples (in metric units
+// too, where they are others); every place already in CSS pixels (the desktop's twips-to-pixels
+// rounding), every text as the window starts, in US units. Its shape is described, member by
+// member, by tests/web/model.schema.json.
 std::string WindowModelJson();
 
 // The main window's state inside the module: the text of each field and list as the page last
@@ -70,8 +73,12 @@ class WebForm : public Controls {
 // the modal message box or "", "said": what a screen reader announces or "", "description": the
 // clicked control's description from now on, or "" to keep it}. A fault is caught here and
 // becomes the message; nothing is thrown to the page. Views, the About box and the link are the
-// page's own business: for those, and for a name of no control, nothing runs.
-std::string ClickJson(WebForm& form, std::string_view control);
+// page's own business: for those, and for a name of no control, nothing runs. A calculation
+// that ran to its end is handed to `record`, whose answer (the history as WebHistory answers it,
+// or none when nothing was recorded) is the answer's "history", null otherwise.
+using RecordCalculation = std::function<std::optional<std::string>(const Calculation&)>;
+std::string ClickJson(WebForm& form, std::string_view control,
+                      const RecordCalculation& record = {});
 
 // Switches the form to the units of the units list's `entry` and answers with JSON: {"units":
 // the entry of the units the form now speaks, "settings": the settings text that keeps them,

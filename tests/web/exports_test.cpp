@@ -16,10 +16,14 @@
 extern "C" {
 const char* tallies_set_decimal_separator(const char* separator);
 const char* tallies_type(const char* control, const char* text);
-const char* tallies_click(const char* control);
+const char* tallies_click(const char* control, const char* stored);
 const char* tallies_copied(const char* control, const char* shown, const char* selection);
 const char* tallies_choose_units(const char* entry);
 const char* tallies_use_settings(const char* settings);
+const char* tallies_history_load(const char* stored);
+const char* tallies_history_entry(const char* id, const char* form);
+const char* tallies_history_recall(const char* id);
+const char* tallies_history_delete(const char* stored, const char* id);
 }
 
 namespace {
@@ -64,7 +68,7 @@ bool Holds(std::string_view text, std::string_view part) {
 std::string OrdinaryCalc() {
   EXPECT_STREQ(tallies_type("txtGPM", "10"), "");
   EXPECT_STREQ(tallies_type("txtPSI", "1500"), "");
-  return tallies_click("cmdHP");
+  return tallies_click("cmdHP", "");
 }
 
 struct FaultCase {
@@ -101,9 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"the page could not place the separator", SIZE_MAX,
                                 [] { return tallies_set_decimal_separator(nullptr); }},
                       FaultCase{"no allocation succeeds during a click", 0,
-                                [] { return tallies_click("cmdHP"); }},
+                                [] { return tallies_click("cmdHP", ""); }},
                       FaultCase{"the page could not place the clicked control's name", SIZE_MAX,
-                                [] { return tallies_click(nullptr); }},
+                                [] { return tallies_click(nullptr, ""); }},
                       // The units stay US, so the Calc after it gives the US horsepower.
                       FaultCase{"no allocation succeeds during a switch of units", 0,
                                 [] { return tallies_choose_units("Metric"); }},
@@ -112,15 +116,21 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"no allocation succeeds in reading the settings", 0,
                                 [] { return tallies_use_settings("units=metric"); }},
                       FaultCase{"the page could not place the settings", SIZE_MAX,
-                                [] { return tallies_use_settings(nullptr); }}));
+                                [] { return tallies_use_settings(nullptr); }},
+                      FaultCase{"the page could not place the stored history", SIZE_MAX,
+                                [] { return tallies_click("cmdHP", nullptr); }},
+                      FaultCase{"no allocation succeeds in reading the history", 0,
+                                [] { return tallies_history_load(""); }},
+                      FaultCase{"the page could not place an entry's id", SIZE_MAX,
+                                [] { return tallies_history_delete("", nullptr); }}));
 
 TEST(Exports, AClickAnsweredWithAFaultIsStillTheClickAnswer) {
   g_failFrom = 0;
-  const char* raw = tallies_click("cmdHP");
+  const char* raw = tallies_click("cmdHP", "");
   g_failFrom = SIZE_MAX;
   const std::string answer = raw;
   EXPECT_EQ(answer.rfind("{\"ran\":false,\"writes\":[],\"message\":", 0), 0u) << answer;
-  EXPECT_TRUE(Holds(answer, ",\"said\":\"\",\"description\":\"\"}")) << answer;
+  EXPECT_TRUE(Holds(answer, ",\"said\":\"\",\"description\":\"\",\"history\":null}")) << answer;
 }
 
 // A units answer with a fault names no units (the page keeps those it shows) and is in the
@@ -147,7 +157,7 @@ TEST(Exports, ASwitchOfUnitsStoppedAnywhereChangesNothing) {
     g_allocationsLeft = SIZE_MAX;
     if (Holds(raw, R"({"units":"Metric")")) break;
     ++stopped;
-    const std::string after = tallies_click("cmdHP");
+    const std::string after = tallies_click("cmdHP", "");
     ASSERT_TRUE(Holds(after, R"("text":"8.751458")")) << allowed << " allocations: " << after;
   }
   EXPECT_GT(stopped, 10);
@@ -192,6 +202,50 @@ TEST(Exports, CopyingAResultCopiesWhatTheModuleSays) {
     std::string_view copied;
   } cases[] = {{"8.751458", "751", "751"}, {"8.75…", "8.7", "8.751458"}, {nullptr, "", ""}};
   for (const auto& c : cases) EXPECT_EQ(tallies_copied("lblHP", c.shown, c.selection), c.copied);
+}
+
+// The value of the first member `key` in a JSON answer, a string without escapes.
+std::string Member(std::string_view answer, std::string_view key) {
+  const std::string opening = "\"" + std::string(key) + "\":\"";
+  const std::size_t start = answer.find(opening);
+  if (start == std::string_view::npos) return "";
+  const std::size_t from = start + opening.size();
+  return std::string(answer.substr(from, answer.find('"', from) - from));
+}
+
+// A Calc that gives a result adds its entry to the history stored now and answers the history
+// to keep; the entry is then copied, linked to and recalled by its id.
+TEST(Exports, ACalcRecordsItsEntryInTheStoredHistory) {
+  const std::string click = OrdinaryCalc();
+  EXPECT_TRUE(Holds(click, R"("history":{"text":)")) << click;
+  EXPECT_TRUE(Holds(click, R"("summary":"Pump horsepower: Horsepower Required 8.751458 hp"})"))
+      << click;
+  const std::string id = Member(click, "id");
+  ASSERT_FALSE(id.empty()) << click;
+  const struct {
+    const char* form;
+    std::string_view part;
+  } cases[] = {{"link", R"({"text":"calc=cmdHP&units=us&txtGPM=10&txtPSI=1500"})"},
+               {"plain", "Pump horsepower"},
+               {"table", "| Quantity | Value | Unit |"}};
+  for (const auto& c : cases) {
+    EXPECT_TRUE(Holds(tallies_history_entry(id.c_str(), c.form), c.part)) << c.form;
+  }
+  EXPECT_TRUE(
+      Holds(tallies_history_recall(id.c_str()), R"("inputs":[["txtGPM","10"],["txtPSI","1500"]])"));
+  // Deleted from a text that never held it (another tab cleared the history), it is gone.
+  EXPECT_TRUE(
+      Holds(tallies_history_delete("", id.c_str()), R"("keptAside":"","notice":"","entries":[])"));
+  EXPECT_STREQ(tallies_history_entry(id.c_str(), "plain"), R"({"text":""})");
+  EXPECT_STREQ(tallies_history_recall(id.c_str()), R"({"found":false})");
+}
+
+// A Calc that stops on a fault records nothing.
+TEST(Exports, ACalcThatFaultsRecordsNothing) {
+  ASSERT_STREQ(tallies_type("txtGPM", "1e308"), "");
+  ASSERT_STREQ(tallies_type("txtPSI", "1e308"), "");
+  const std::string answer = tallies_click("cmdHP", "");
+  EXPECT_TRUE(Holds(answer, R"("history":null)")) << answer;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 
 try:
     import jsonschema
@@ -24,6 +25,7 @@ def references(model):
     """What the document names elsewhere in itself and cannot find there."""
     main = {c["name"]: c for c in model["controls"]}
     about = {c["name"]: c for c in model["about"]["controls"]}
+    history = {c["name"]: c for c in model["history"]["controls"]}
     sets = {s["name"]: s for s in model["tabSets"]}
     wrong = []
 
@@ -32,7 +34,8 @@ def references(model):
             wrong.append(what)
 
     for controls, order, window in ((main, model["focusOrder"], "frmMain"),
-                                    (about, model["about"]["focusOrder"], "frmAbout")):
+                                    (about, model["about"]["focusOrder"], "frmAbout"),
+                                    (history, model["history"]["focusOrder"], "frmHistory")):
         focusable = [name for name, c in controls.items() if c["focus"]]
         check(sorted(order) == sorted(focusable),
               f"{window}: the keyboard order {order} is not every control taking the focus")
@@ -51,6 +54,13 @@ def references(model):
         check(view["tabSet"] in sets, f"view {view['name']}: no tab set")
     check(model["initialFocus"] in sets, f"initial focus {model['initialFocus']}: no tab set")
     check(all(line["control"] in about for line in model["about"]["loaded"]), "About: loaded texts")
+    # The page builds the History window's list and text view only there, and shows it from a
+    # button of the main window.
+    for name, c in {**main, **about}.items():
+        check(c["kind"] not in ("entrylist", "textview"), f"{name}: a History window's kind")
+    check(any(c["action"] == "history" for c in main.values()), "no control shows the history")
+    check(sorted(c["kind"] for c in history.values() if c["kind"] in ("entrylist", "textview"))
+          == ["entrylist", "textview"], "the History window: not one list and one text view")
     calculating = sorted(name for name, c in main.items() if c["action"] == "calculate")
     check(sorted(c["control"] for c in model["calculators"]) == calculating,
           "the calculators are not the controls that calculate")
@@ -92,6 +102,8 @@ REFUSED = [
     ("a fault of an unknown kind", setting(["calculators", 0, "examples", 0, "fault"],
                                            {"kind": "Bad luck", "message": "x"})),
     ("no keyboard order", without(["about", "focusOrder"])),
+    ("no History window", without(["history"])),
+    ("an action the page does not know", setting(["history", "controls", 0, "action"], "explode")),
     ("a list that does not say whether it takes typed text",
      lambda d: next(c for c in d["controls"] if c["kind"] == "list").pop("typedText")),
 ]
@@ -101,7 +113,11 @@ def main():
     if len(sys.argv) < 3:
         sys.exit(__doc__)
     schema = json.load(open(sys.argv[1], encoding="utf-8"))
-    printed = subprocess.run(sys.argv[2:], check=True, capture_output=True).stdout
+    # Printed into a file: Node writes at most a pipe's buffer (64 KiB) of it into a pipe.
+    with tempfile.TemporaryFile() as output:
+        subprocess.run(sys.argv[2:], check=True, stdout=output)
+        output.seek(0)
+        printed = output.read()
     model = json.loads(printed.decode("utf-8"))
     validator = jsonschema.Draft202012Validator(schema)
     problems = [f"{'/'.join(map(str, e.absolute_path))}: {e.message}" for e in validator.iter_errors(model)]

@@ -65,11 +65,13 @@ TEST(ClickJson, AnswersWithTheWritesOfTheCalculatorAndHowEachResultIsDrawn) {
   WebForm form(Face(0));
   form.Type("txtGPM", "10");
   form.Type("txtPSI", "1500");
-  EXPECT_EQ(ClickJson(form, "cmdHP"),
-            R"({"ran":true,"writes":[{"control":"lblHP","text":"8.751458","caption":true,)"
-            R"("points":8,"shown":"8.751458"}],"message":"","said":"Horsepower Required 8.751458 hp",)"
-            R"("description":)" +
-                JsonString(DescriptionAfterCalc("Horsepower Required 8.751458 hp", "cmdHP")) + "}");
+  EXPECT_EQ(
+      ClickJson(form, "cmdHP"),
+      R"({"ran":true,"writes":[{"control":"lblHP","text":"8.751458","caption":true,)"
+      R"("points":8,"shown":"8.751458"}],"message":"","said":"Horsepower Required 8.751458 hp",)"
+      R"("description":)" +
+          JsonString(DescriptionAfterCalc("Horsepower Required 8.751458 hp", "cmdHP")) +
+          R"(,"history":null})");
   // A two-way pair writes the other field, which is drawn as a field draws it.
   form.Type("txtin1", "2");
   EXPECT_TRUE(
@@ -137,7 +139,7 @@ TEST(ClickJson, RunsNothingForTheControlsThePageHandles) {
   WebForm form(Face(0));
   for (std::string_view control : {"optGen", "cmdAbout", "Label3", "cmdOK", "lblHP", "nosuch"}) {
     EXPECT_EQ(ClickJson(form, control),
-              R"({"ran":false,"writes":[],"message":"","said":"","description":""})")
+              R"({"ran":false,"writes":[],"message":"","said":"","description":"","history":null})")
         << control;
   }
   EXPECT_TRUE(Holds(ClickJson(form, "cmdSysInfo"),
