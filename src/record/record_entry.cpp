@@ -29,6 +29,14 @@ RecordedValue ValueOf(const Port* port, std::string_view control, UnitSystem uni
   return value;
 }
 
+// The text, or its first kLongestRecordedText bytes cut at a character's start and "…".
+std::string Kept(std::string_view text) {
+  if (text.size() <= kLongestRecordedText) return std::string(text);
+  std::size_t cut = kLongestRecordedText;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "…";
+}
+
 }  // namespace
 
 std::string FullNumber(double value) {
@@ -59,7 +67,7 @@ std::optional<RecordEntry> EntryOf(const Calculation& calculation, std::int64_t 
   for (const FieldReading& reading : calculation.readings) {
     RecordedValue input =
         ValueOf(DeclaringPort(*calculator, reading.control), reading.control, calculator->units);
-    input.text = reading.text;
+    input.text = Kept(reading.text);
     input.value = reading.value;
     entry.inputs.push_back(std::move(input));
   }

@@ -37,6 +37,10 @@ struct RecordEntry {
   bool operator==(const RecordEntry&) const = default;
 };
 
+// The longest input text an entry keeps, in bytes: a longer one (a paste of a whole document) is
+// kept as its beginning and "…", so that one Calc cannot fill the history; its value is kept.
+inline constexpr std::size_t kLongestRecordedText = 256;
+
 // The entry of a calculation: the inputs it read, each with its caption in the calculator's
 // units, and every result it wrote (a copy of a result into another field, such as the area
 // into the rows below, is the same result and is not repeated). Result texts are read back as

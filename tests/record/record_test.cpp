@@ -55,6 +55,15 @@ TEST(EntryOf, KeepsInputsAsTypedAndResultsWithCaptionsAndUnits) {
   EXPECT_EQ(area->results[0].unit, "cm²");
   EXPECT_EQ(area->units, UnitSystem::kMetric);
 
+  // A paste of a whole document is kept as its beginning, cut between characters.
+  const auto pasted = Calculated("cmdHP", UnitSystem::kUS,
+                                 {{"txtGPM", "10" + std::string(300, 'x')}, {"txtPSI", "15" + std::string(253, 'x') + "éé"}});
+  ASSERT_TRUE(pasted);
+  EXPECT_EQ(pasted->inputs[0].text, "10" + std::string(kLongestRecordedText - 2, 'x') + "…");
+  EXPECT_EQ(*pasted->inputs[0].value, 10);
+  // "é" is two bytes, the first of them the 256th: the cut falls before it.
+  EXPECT_EQ(pasted->inputs[1].text, "15" + std::string(253, 'x') + "…");
+
   // A fill-the-empty-field calculator with every field filled only empties them: no entry.
   EXPECT_FALSE(Calculated("cmdTR", UnitSystem::kUS,
                           {{"txtTorque", "1"}, {"txtHP2", "2"}, {"txtRPM", "3"}}));
