@@ -7,22 +7,12 @@
 #include "hydraulic/hydraulic_constants.h"
 #include "hydraulic/torque_horsepower.h"
 #include "window/calculator_catalogue.h"
+#include "window/hydraulic_ports.h"
 
 namespace tallies {
 namespace {
 
 using Q = Quantity;
-
-// The hydraulic fields narrow what they read to Single, and results are Singles. A field
-// also reads a unit typed after its number ("210 bar" in the PSI field).
-Port Field(std::string_view control, Quantity quantity, std::string_view unit) {
-  return {control, quantity, unit, Precision::kSingle, true};
-}
-
-Output Result(std::string_view control, Quantity quantity, std::string_view unit,
-              NumberFunction compute, std::vector<std::string_view> alsoInto = {}) {
-  return {Field(control, quantity, unit), std::move(compute), std::move(alsoInto)};
-}
 
 std::string N(double value) { return FormulaNumber(value); }
 
@@ -30,9 +20,10 @@ std::string N(double value) { return FormulaNumber(value); }
 
 void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   Calculator horsepower{.control = "cmdHP", .name = "Pump horsepower"};
-  horsepower.inputs = {Field("txtGPM", Q::kFlow, "gpm"), Field("txtPSI", Q::kPressure, "psi")};
-  horsepower.outputs = {
-      Result("lblHP", Q::kPower, "hp", [](Inputs in) { return PumpHorsepower(in[0], in[1]); })};
+  horsepower.inputs = {HydraulicField("txtGPM", Q::kFlow, "gpm"),
+                       HydraulicField("txtPSI", Q::kPressure, "psi")};
+  horsepower.outputs = {HydraulicResult("lblHP", Q::kPower, "hp",
+                                        [](Inputs in) { return PumpHorsepower(in[0], in[1]); })};
   horsepower.formula = "Horsepower = gallons per minute × PSI ÷ " + N(kHorsepowerDivisor);
   horsepower.examples = {{{{"txtGPM", "10"}, {"txtPSI", "1500"}}, {{"lblHP", "8.751458"}}},
                          {{{"txtGPM", "1E39"}, {"txtPSI", "1"}}, {}, FaultKind::kOverflow},
@@ -43,9 +34,10 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   // One click prepares both rows below: the force and speed rows work from the same
   // 7 digits the user sees in the label.
   Calculator area{.control = "cmdArea", .name = "Cylinder piston area"};
-  area.inputs = {Field("txtDIA", Q::kLength, "in")};
-  area.outputs = {Result("lblArea", Q::kArea, "in²", [](Inputs in) { return PistonArea(in[0]); },
-                         {"txtArea1", "txtArea2"})};
+  area.inputs = {HydraulicField("txtDIA", Q::kLength, "in")};
+  area.outputs = {HydraulicResult("lblArea", Q::kArea, "in²",
+                                  [](Inputs in) { return PistonArea(in[0]); },
+                                  {"txtArea1", "txtArea2"})};
   area.formula = "Area (sq. in.) = π × (diameter (in.) ÷ " + N(kDiameterToRadius) +
                  ")², written to both Area fields";
   area.examples = {{{{"txtDIA", "3"}},
@@ -53,18 +45,20 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   catalogue.push_back(std::move(area));
 
   Calculator force{.control = "cmdForce", .name = "Cylinder force"};
-  force.inputs = {Field("txtArea1", Q::kArea, "in²"), Field("txtPSI1", Q::kPressure, "psi")};
-  force.outputs = {
-      Result("lblForce", Q::kForce, "lbf", [](Inputs in) { return CylinderForce(in[0], in[1]); })};
+  force.inputs = {HydraulicField("txtArea1", Q::kArea, "in²"),
+                  HydraulicField("txtPSI1", Q::kPressure, "psi")};
+  force.outputs = {HydraulicResult("lblForce", Q::kForce, "lbf",
+                                   [](Inputs in) { return CylinderForce(in[0], in[1]); })};
   force.formula = "Force (lbs.) = area (sq. in.) × PSI";
   force.examples = {{{{"txtArea1", "3.141593"}, {"txtPSI1", "1000"}}, {{"lblForce", "3141.593"}}},
                     {{{"txtArea1", "7.068583"}, {"txtPSI1", "2000"}}, {{"lblForce", "14137.17"}}}};
   catalogue.push_back(std::move(force));
 
   Calculator speed{.control = "cmdSpeed", .name = "Cylinder speed"};
-  speed.inputs = {Field("txtArea2", Q::kArea, "in²"), Field("txtGPM1", Q::kFlow, "gpm")};
-  speed.outputs = {Result("lblCylSpeed", Q::kSpeed, "ft/s",
-                          [](Inputs in) { return CylinderSpeed(in[0], in[1]); })};
+  speed.inputs = {HydraulicField("txtArea2", Q::kArea, "in²"),
+                  HydraulicField("txtGPM1", Q::kFlow, "gpm")};
+  speed.outputs = {HydraulicResult("lblCylSpeed", Q::kSpeed, "ft/s",
+                                   [](Inputs in) { return CylinderSpeed(in[0], in[1]); })};
   speed.formula = "Cyl. speed (ft./sec.) = gallons per minute × " + N(kFlowToFeetPerSecond) +
                   " ÷ area (sq. in.), to " + std::to_string(kSpeedDecimals) + " decimals";
   speed.examples = {{{{"txtArea2", "3.141593"}, {"txtGPM1", "10"}}, {{"lblCylSpeed", "1.02114"}}},
@@ -77,8 +71,9 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   Calculator relation{.control = "cmdTR",
                       .name = "Torque, horsepower and speed",
                       .kind = CalculatorKind::kFillEmpty};
-  relation.inputs = {Field("txtTorque", Q::kTorque, "lbf·ft"), Field("txtHP2", Q::kPower, "hp"),
-                     Field("txtRPM", Q::kRotationSpeed, "rpm")};
+  relation.inputs = {HydraulicField("txtTorque", Q::kTorque, "lbf·ft"),
+                     HydraulicField("txtHP2", Q::kPower, "hp"),
+                     HydraulicField("txtRPM", Q::kRotationSpeed, "rpm")};
   relation.solutions = {
       {{1, 2}, [](Inputs in) { return TorqueFromHorsepower(in[0], in[1]); }},
       {{2, 0}, [](Inputs in) { return HorsepowerFromTorque(in[0], in[1]); }},
@@ -96,19 +91,21 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   catalogue.push_back(std::move(relation));
 
   Calculator velocity{.control = "Command1", .name = "Oil velocity in a hose or pipe"};
-  velocity.inputs = {Field("txtIDVel", Q::kLength, "in"), Field("txtGPMVel", Q::kFlow, "gpm")};
-  velocity.outputs = {Result("lblVelocity", Q::kSpeed, "ft/s",
-                             [](Inputs in) { return OilVelocity(in[0], in[1]); })};
+  velocity.inputs = {HydraulicField("txtIDVel", Q::kLength, "in"),
+                     HydraulicField("txtGPMVel", Q::kFlow, "gpm")};
+  velocity.outputs = {HydraulicResult("lblVelocity", Q::kSpeed, "ft/s",
+                                      [](Inputs in) { return OilVelocity(in[0], in[1]); })};
   velocity.formula = "Velocity (ft./sec.) = gallons per minute × " + N(kFlowToFeetPerSecond) +
                      " ÷ (π × (inside diameter (in.) ÷ " + N(kDiameterToRadius) + ")²)";
   velocity.examples = {{{{"txtIDVel", "1"}, {"txtGPMVel", "10"}}, {{"lblVelocity", "4.084552"}}}};
   catalogue.push_back(std::move(velocity));
 
   Calculator torque{.control = "cmdTorqueDisplacement", .name = "Torque from displacement"};
-  torque.inputs = {Field("txtPSITor", Q::kPressure, "psi"),
-                   Field("txtDispTor", Q::kDisplacement, "in³/rev")};
-  torque.outputs = {Result("lblTorqueTor", Q::kTorque, "lbf·ft",
-                           [](Inputs in) { return TorqueFromDisplacement(in[0], in[1]); })};
+  torque.inputs = {HydraulicField("txtPSITor", Q::kPressure, "psi"),
+                   HydraulicField("txtDispTor", Q::kDisplacement, "in³/rev")};
+  torque.outputs = {HydraulicResult("lblTorqueTor", Q::kTorque, "lbf·ft", [](Inputs in) {
+    return TorqueFromDisplacement(in[0], in[1]);
+  })};
   torque.formula =
       "Torque (ft./lbs.) = PSI × displacement (cu. in./rev.) ÷ " + N(kTorqueDivisorCircles) + "π";
   torque.examples = {
@@ -117,10 +114,10 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
 
   // The angle alone is not narrowed: it stays a Double.
   Calculator angle{.control = "cmdForceAngle", .name = "Force at an angle"};
-  angle.inputs = {Field("txtTotalForce", Q::kForce, "lbf"),
+  angle.inputs = {HydraulicField("txtTotalForce", Q::kForce, "lbf"),
                   {"txtAngleAng", Q::kAngle, "°", Precision::kDouble, true}};
-  angle.outputs = {Result("lblForceAng", Q::kForce, "lbf",
-                          [](Inputs in) { return ForceAtAngle(in[0], in[1]); })};
+  angle.outputs = {HydraulicResult("lblForceAng", Q::kForce, "lbf",
+                                   [](Inputs in) { return ForceAtAngle(in[0], in[1]); })};
   angle.formula = "Force at angle (lbs.) = total force (lbs.) × sin(angle in degrees)";
   angle.examples = {{{{"txtTotalForce", "1000"}, {"txtAngleAng", "30"}}, {{"lblForceAng", "500"}}}};
   catalogue.push_back(std::move(angle));
@@ -128,14 +125,15 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   // The flow is shown before the displacement is computed, so a fault in the
   // displacement leaves the new flow.
   Calculator gearPump{.control = "cmdPumpMotorGPM", .name = "Gear pump flow and displacement"};
-  gearPump.inputs = {Field("txtD", Q::kLength, "in"), Field("txtL", Q::kLength, "in"),
-                     Field("txtW", Q::kLength, "in"),
-                     Field("txtRPMpump", Q::kRotationSpeed, "rpm")};
+  gearPump.inputs = {HydraulicField("txtD", Q::kLength, "in"),
+                     HydraulicField("txtL", Q::kLength, "in"),
+                     HydraulicField("txtW", Q::kLength, "in"),
+                     HydraulicField("txtRPMpump", Q::kRotationSpeed, "rpm")};
   gearPump.outputs = {
-      Result("lblGPMpump", Q::kFlow, "gpm",
-             [](Inputs in) { return GearPumpFlow(in[0], in[1], in[2], in[3]); }),
-      Result("lblCIR", Q::kDisplacement, "in³/rev",
-             [](Inputs in) { return GearPumpDisplacement(in[0], in[1], in[2]); }),
+      HydraulicResult("lblGPMpump", Q::kFlow, "gpm",
+                      [](Inputs in) { return GearPumpFlow(in[0], in[1], in[2], in[3]); }),
+      HydraulicResult("lblCIR", Q::kDisplacement, "in³/rev",
+                      [](Inputs in) { return GearPumpDisplacement(in[0], in[1], in[2]); }),
   };
   gearPump.formula = "Gallons per minute = RPM × (2 × D − L) × " + N(kGearFlowWidthFactor) +
                      " × W × (L − D) ÷ 2 ÷ " + N(kGearFlowDivisor) +

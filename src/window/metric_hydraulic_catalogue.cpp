@@ -9,21 +9,12 @@
 #include "hydraulic/metric_hose_and_motor.h"
 #include "hydraulic/metric_torque_power.h"
 #include "window/calculator_catalogue.h"
+#include "window/hydraulic_ports.h"
 
 namespace tallies {
 namespace {
 
 using Q = Quantity;
-
-// As in US units: narrowed to Single as read, and a unit typed after the number is read.
-Port Field(std::string_view control, Quantity quantity, std::string_view unit) {
-  return {control, quantity, unit, Precision::kSingle, true};
-}
-
-Output Result(std::string_view control, Quantity quantity, std::string_view unit,
-              NumberFunction compute, std::vector<std::string_view> alsoInto = {}) {
-  return {Field(control, quantity, unit), std::move(compute), std::move(alsoInto)};
-}
 
 Calculator Metric(std::string_view control, std::string name,
                   CalculatorKind kind = CalculatorKind::kFormula) {
@@ -36,9 +27,10 @@ std::string N(double value) { return FormulaNumber(value); }
 
 void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   Calculator power = Metric("cmdHP", "Pump power");
-  power.inputs = {Field("txtGPM", Q::kFlow, "l/min"), Field("txtPSI", Q::kPressure, "bar")};
-  power.outputs = {
-      Result("lblHP", Q::kPower, "kW", [](Inputs in) { return PumpKilowatts(in[0], in[1]); })};
+  power.inputs = {HydraulicField("txtGPM", Q::kFlow, "l/min"),
+                  HydraulicField("txtPSI", Q::kPressure, "bar")};
+  power.outputs = {HydraulicResult("lblHP", Q::kPower, "kW",
+                                   [](Inputs in) { return PumpKilowatts(in[0], in[1]); })};
   power.formula = "Kilowatts = litres per minute × bar ÷ " + N(kLitreBarPerKilowatt);
   power.examples = {{{{"txtGPM", "100"}, {"txtPSI", "200"}}, {{"lblHP", "33.33333"}}},
                     // 10 US gallons per minute at 210 bar, typed with their units.
@@ -47,10 +39,10 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   catalogue.push_back(std::move(power));
 
   Calculator area = Metric("cmdArea", "Cylinder piston area");
-  area.inputs = {Field("txtDIA", Q::kLength, "mm")};
-  area.outputs = {Result("lblArea", Q::kArea, "cm²",
-                         [](Inputs in) { return PistonAreaSquareCentimetres(in[0]); },
-                         {"txtArea1", "txtArea2"})};
+  area.inputs = {HydraulicField("txtDIA", Q::kLength, "mm")};
+  area.outputs = {HydraulicResult("lblArea", Q::kArea, "cm²",
+                                  [](Inputs in) { return PistonAreaSquareCentimetres(in[0]); },
+                                  {"txtArea1", "txtArea2"})};
   area.formula = "Area (cm²) = π × (diameter (mm) ÷ " + N(kDiameterToRadius) + ")² ÷ " +
                  N(kSquareMillimetresPerSquareCentimetre) + ", written to both Area fields";
   area.examples = {{{{"txtDIA", "50"}},
@@ -58,17 +50,21 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   catalogue.push_back(std::move(area));
 
   Calculator force = Metric("cmdForce", "Cylinder force");
-  force.inputs = {Field("txtArea1", Q::kArea, "cm²"), Field("txtPSI1", Q::kPressure, "bar")};
-  force.outputs = {Result("lblForce", Q::kForce, "kN",
-                          [](Inputs in) { return CylinderForceKilonewtons(in[0], in[1]); })};
+  force.inputs = {HydraulicField("txtArea1", Q::kArea, "cm²"),
+                  HydraulicField("txtPSI1", Q::kPressure, "bar")};
+  force.outputs = {HydraulicResult("lblForce", Q::kForce, "kN", [](Inputs in) {
+    return CylinderForceKilonewtons(in[0], in[1]);
+  })};
   force.formula = "Force (kN) = area (cm²) × bar ÷ " + N(kSquareCentimetreBarPerKilonewton);
   force.examples = {{{{"txtArea1", "19.63495"}, {"txtPSI1", "200"}}, {{"lblForce", "39.2699"}}}};
   catalogue.push_back(std::move(force));
 
   Calculator speed = Metric("cmdSpeed", "Cylinder speed");
-  speed.inputs = {Field("txtArea2", Q::kArea, "cm²"), Field("txtGPM1", Q::kFlow, "l/min")};
-  speed.outputs = {Result("lblCylSpeed", Q::kSpeed, "m/s",
-                          [](Inputs in) { return CylinderSpeedMetresPerSecond(in[0], in[1]); })};
+  speed.inputs = {HydraulicField("txtArea2", Q::kArea, "cm²"),
+                  HydraulicField("txtGPM1", Q::kFlow, "l/min")};
+  speed.outputs = {HydraulicResult("lblCylSpeed", Q::kSpeed, "m/s", [](Inputs in) {
+    return CylinderSpeedMetresPerSecond(in[0], in[1]);
+  })};
   speed.formula = "Cyl. speed (m/s) = litres per minute ÷ (" +
                   N(kLitresPerMinutePerCentimetreSpeed) + " × area (cm²)), to " +
                   std::to_string(kSpeedDecimals) + " decimals";
@@ -80,8 +76,9 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   // As in US units, the first empty field is solved from the other two; with none empty,
   // all three are emptied.
   Calculator relation = Metric("cmdTR", "Torque, power and speed", CalculatorKind::kFillEmpty);
-  relation.inputs = {Field("txtTorque", Q::kTorque, "N·m"), Field("txtHP2", Q::kPower, "kW"),
-                     Field("txtRPM", Q::kRotationSpeed, "rpm")};
+  relation.inputs = {HydraulicField("txtTorque", Q::kTorque, "N·m"),
+                     HydraulicField("txtHP2", Q::kPower, "kW"),
+                     HydraulicField("txtRPM", Q::kRotationSpeed, "rpm")};
   relation.solutions = {
       {{1, 2}, [](Inputs in) { return TorqueFromKilowatts(in[0], in[1]); }},
       {{2, 0}, [](Inputs in) { return KilowattsFromTorque(in[0], in[1]); }},
@@ -101,9 +98,11 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   catalogue.push_back(std::move(relation));
 
   Calculator velocity = Metric("Command1", "Oil velocity in a hose or pipe");
-  velocity.inputs = {Field("txtIDVel", Q::kLength, "mm"), Field("txtGPMVel", Q::kFlow, "l/min")};
-  velocity.outputs = {Result("lblVelocity", Q::kSpeed, "m/s",
-                             [](Inputs in) { return OilVelocityMetresPerSecond(in[0], in[1]); })};
+  velocity.inputs = {HydraulicField("txtIDVel", Q::kLength, "mm"),
+                     HydraulicField("txtGPMVel", Q::kFlow, "l/min")};
+  velocity.outputs = {HydraulicResult("lblVelocity", Q::kSpeed, "m/s", [](Inputs in) {
+    return OilVelocityMetresPerSecond(in[0], in[1]);
+  })};
   velocity.formula = "Velocity (m/s) = litres per minute × " + N(kVelocityFlowFactor) + " ÷ (" +
                      N(kSecondsPerMinute) + " × π × (inside diameter (mm) ÷ " +
                      N(kDiameterToRadius) + ")²)";
@@ -113,9 +112,9 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   catalogue.push_back(std::move(velocity));
 
   Calculator torque = Metric("cmdTorqueDisplacement", "Torque from displacement");
-  torque.inputs = {Field("txtPSITor", Q::kPressure, "bar"),
-                   Field("txtDispTor", Q::kDisplacement, "cm³/rev")};
-  torque.outputs = {Result("lblTorqueTor", Q::kTorque, "N·m", [](Inputs in) {
+  torque.inputs = {HydraulicField("txtPSITor", Q::kPressure, "bar"),
+                   HydraulicField("txtDispTor", Q::kDisplacement, "cm³/rev")};
+  torque.outputs = {HydraulicResult("lblTorqueTor", Q::kTorque, "N·m", [](Inputs in) {
     return TorqueFromDisplacementNewtonMetres(in[0], in[1]);
   })};
   torque.formula =
@@ -126,10 +125,11 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
 
   // The angle alone is not narrowed: it stays a Double, as in US units.
   Calculator angle = Metric("cmdForceAngle", "Force at an angle");
-  angle.inputs = {Field("txtTotalForce", Q::kForce, "kN"),
+  angle.inputs = {HydraulicField("txtTotalForce", Q::kForce, "kN"),
                   {"txtAngleAng", Q::kAngle, "°", Precision::kDouble, true}};
-  angle.outputs = {Result("lblForceAng", Q::kForce, "kN",
-                          [](Inputs in) { return ForceAtAngleKilonewtons(in[0], in[1]); })};
+  angle.outputs = {HydraulicResult("lblForceAng", Q::kForce, "kN", [](Inputs in) {
+    return ForceAtAngleKilonewtons(in[0], in[1]);
+  })};
   angle.formula = "Force at angle (kN) = total force (kN) × sin(angle in degrees)";
   angle.examples = {
       {{{"txtTotalForce", "10"}, {"txtAngleAng", "30"}}, {{"lblForceAng", "5"}}},
@@ -138,14 +138,16 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
 
   // As in US units, the flow is shown before the displacement is computed.
   Calculator gearPump = Metric("cmdPumpMotorGPM", "Gear pump flow and displacement");
-  gearPump.inputs = {Field("txtD", Q::kLength, "mm"), Field("txtL", Q::kLength, "mm"),
-                     Field("txtW", Q::kLength, "mm"),
-                     Field("txtRPMpump", Q::kRotationSpeed, "rpm")};
+  gearPump.inputs = {HydraulicField("txtD", Q::kLength, "mm"),
+                     HydraulicField("txtL", Q::kLength, "mm"),
+                     HydraulicField("txtW", Q::kLength, "mm"),
+                     HydraulicField("txtRPMpump", Q::kRotationSpeed, "rpm")};
   gearPump.outputs = {
-      Result("lblGPMpump", Q::kFlow, "l/min",
-             [](Inputs in) { return GearPumpLitresPerMinute(in[0], in[1], in[2], in[3]); }),
-      Result("lblCIR", Q::kDisplacement, "cm³/rev",
-             [](Inputs in) { return GearPumpCubicCentimetres(in[0], in[1], in[2]); }),
+      HydraulicResult(
+          "lblGPMpump", Q::kFlow, "l/min",
+          [](Inputs in) { return GearPumpLitresPerMinute(in[0], in[1], in[2], in[3]); }),
+      HydraulicResult("lblCIR", Q::kDisplacement, "cm³/rev",
+                      [](Inputs in) { return GearPumpCubicCentimetres(in[0], in[1], in[2]); }),
   };
   gearPump.formula = "Litres per minute = RPM × (2 × D − L) × " + N(kGearFlowWidthFactor) +
                      " × W × (L − D) ÷ 2 ÷ " + N(kGearFlowDivisor) + " × " +
