@@ -996,7 +996,11 @@ def check_history(page, problems):
         page.click("cmdClear")
         page.wait(lambda: page.is_open("confirm"), "#confirm[open]")
         expect(problems, page.el("confirm-text").text, history["clearQuestion"], "#confirm's text")
+        # The answer is acted on in the dialog's close event, which comes after the click.
+        page.js("window.closedConfirm = false; document.getElementById('confirm').addEventListener("
+                "'close', () => setTimeout(() => { window.closedConfirm = true; }), {once: true})")
         page.click(answer)
+        page.wait(lambda: page.js("return window.closedConfirm"), f"#confirm closed by #{answer}")
         left = page.js("return document.getElementById('lstEntries').options.length")
         expect(problems, bool(left), entries_left, f"entries left after Clear all, #{answer}")
     expect(problems, [page.js("return document.getElementById('txtEntry').value"),
