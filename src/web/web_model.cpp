@@ -190,8 +190,23 @@ void WriteCalculators(JsonWriter& json) {
     json.BeginObject();
     json.Key("control").String(calculator.control);
     json.Key("kind").String(kKinds[static_cast<int>(calculator.kind)]);
-    WriteExamples(json, "examples", calculator.examples);
+    json.Key("name").String(calculator.name);
     const Calculator* metric = CalculatorOf(calculator.control, UnitSystem::kMetric);
+    // What it reads and what it shows, in reading order, each result with its unit.
+    json.Key("inputs").BeginArray();
+    for (const Port& input : calculator.inputs) json.String(input.control);
+    json.EndArray();
+    json.Key("outputs").BeginArray();
+    for (std::size_t i = 0; i < calculator.outputs.size(); ++i) {
+      const Port& port = calculator.outputs[i].port;
+      json.BeginObject();
+      json.Key("control").String(port.control);
+      json.Key("unit").String(port.unit);
+      json.Key("metricUnit").String(metric ? metric->outputs.at(i).port.unit : port.unit);
+      json.EndObject();
+    }
+    json.EndArray();
+    WriteExamples(json, "examples", calculator.examples);
     if (metric && !SameExamples(metric->examples, calculator.examples)) {
       WriteExamples(json, "metricExamples", metric->examples);
     }

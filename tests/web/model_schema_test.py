@@ -68,6 +68,17 @@ def references(model):
         for example in calculator["examples"] + calculator.get("metricExamples", []):
             for control, _ in example["given"] + example["shown"]:
                 check(control in main, f"{calculator['control']}'s example: no control {control}")
+    # The phone layout gives each control to the one calculator that reads or shows it, on the
+    # calculator's own tab.
+    owners = {}
+    for calculator in model["calculators"]:
+        button = main[calculator["control"]]
+        for control in calculator["inputs"] + [o["control"] for o in calculator["outputs"]]:
+            check(control in main and (main[control]["parent"], main[control]["tab"])
+                  == (button["parent"], button["tab"]),
+                  f"{calculator['control']}: {control} is not on its tab")
+            check(owners.setdefault(control, calculator["control"]) == calculator["control"],
+                  f"{control}: in {owners[control]} and {calculator['control']}")
     return wrong
 
 
