@@ -21,7 +21,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                       ".webmanifest": "application/manifest+json"}
 
     # Sent compressed to a browser that takes gzip, as a host should send them.
-    compressed = {".html", ".js", ".css", ".wasm", ".svg", ".webmanifest"}
+    compressed = {".html", ".js", ".json", ".css", ".wasm", ".svg", ".webmanifest"}
 
     def end_headers(self):
         self.send_header("Cache-Control", "no-cache")

@@ -117,7 +117,8 @@ export class HistoryWindow {
       if (event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey
           && event.key.toLowerCase() === letter) {
         event.preventDefault();
-        this.show();
+        if (this.main.call) this.show();
+        else this.main.waiting = () => this.show();
       }
     });
   }

@@ -3,6 +3,7 @@
 import { byId, element, place } from "./elements.js";
 import { AboutBox, messageBox } from "./dialogs.js";
 import { HistoryWindow } from "./history.js";
+import { PhoneLayout } from "./phone_layout.js";
 import { showResult } from "./results.js";
 import { TabSet } from "./tab_sets.js";
 
@@ -39,9 +40,9 @@ function storeSettings(text) {
 }
 
 export class MainWindow {
-  // `call` calls one of the module's entry points with texts and answers its text.
-  constructor(call, model) {
-    Object.assign(this, { call, model, root: byId("frmMain"), tabSets: new Map() });
+  // Built before the module is ready: `ready` gives the window the module's entry points.
+  constructor(model) {
+    Object.assign(this, { call: null, model, root: byId("frmMain"), tabSets: new Map(), nodes: new Map() });
     this.byName = new Map(model.controls.map((control) => [control.name, control]));
     // The control each caption names, where one does, in the main window and the History window.
     this.named = new Map([...model.controls, ...model.history.controls].filter((c) => c.caption)
@@ -54,29 +55,57 @@ export class MainWindow {
     const { model, root } = this;
     place(root, [0, 0, ...model.size]);
     root.setAttribute("aria-label", model.title);
+    root.setAttribute("aria-busy", "true");
     document.title = model.title;
     const style = document.documentElement.style;
     // The designed colours; the dark scheme puts its own in their place (tallies.css).
     Object.entries(model.colours).forEach(([key, colour]) =>
       style.setProperty(`--designed-${key}`, colour));
-    // The controls that take the focus go into the window and its pages in the keyboard order,
-    // each page where its first control comes, so the order of the elements is the order of the
-    // Tab key. Captions and pictures go first in their page, read before what they name.
+    for (const control of model.controls) this.buildControl(control);
+    this.about = new AboutBox(this, model.about);
+    this.history = new HistoryWindow(this, model.history);
+    this.showView(model.views[0]);
+    this.phone = new PhoneLayout(this);
+    if (!this.phone.apply()) this.arrangeWindow();
+    this.fit();
+    window.addEventListener("resize", () => this.fit());
+  }
+
+  // The module is ready: `call` calls one of its entry points with texts and answers its text.
+  // The window takes the units kept from the last visit (converting what was typed meanwhile)
+  // and the stored history, and does the last thing asked of it while it waited.
+  ready(call) {
+    this.call = call;
+    if ([...this.root.querySelectorAll("input.field")].some((field) => field.value)) {
+      this.handOver(null);
+    }
+    this.useStoredUnits();
+    // The history as stored, read now so that a text that cannot be read is kept aside and the
+    // user told at once.
+    this.history.load();
+    this.root.removeAttribute("aria-busy");
+    const waiting = this.waiting;
+    this.waiting = null;
+    waiting?.();
+  }
+
+  // The controls that take the focus go into the window and its pages in the keyboard order,
+  // each page where its first control comes, so the order of the elements is the order of the
+  // Tab key. Captions and pictures go first in their page, read before what they name.
+  arrangeWindow() {
+    const { model, root } = this;
+    root.replaceChildren();
+    for (const set of this.tabSets.values()) set.panels.forEach((panel) => panel.remove());
     for (const name of model.focusOrder) {
       const control = this.byName.get(name);
-      this.container(control).append(this.buildControl(control));
+      this.container(control).append(this.nodes.get(name));
     }
     const before = new Map();
     for (const control of model.controls.filter((c) => !c.focus)) {
       const box = this.container(control);
-      before.set(box, [...(before.get(box) || []), this.buildControl(control)]);
+      before.set(box, [...(before.get(box) || []), this.nodes.get(control.name)]);
     }
     before.forEach((nodes, box) => box.prepend(...nodes));
-    this.about = new AboutBox(this, model.about);
-    this.history = new HistoryWindow(this, model.history);
-    this.showView(model.views[0]);
-    this.fit();
-    window.addEventListener("resize", () => this.fit());
   }
 
   // The window, or the panel of the tab that holds the control.
@@ -93,7 +122,10 @@ export class MainWindow {
         node = element("output", "result", { tabindex: "0", "aria-live": "off" });
         break;
       case "field":
-        node = element("input", "field", { type: "text", autocomplete: "off", spellcheck: "false" });
+        // A phone shows its keyboard for numbers.
+        node = element("input", "field", {
+          type: "text", inputmode: "decimal", autocomplete: "off", spellcheck: "false",
+        });
         break;
       case "button":
         node = element("button", "button", { type: "button" }, control.text);
@@ -159,6 +191,7 @@ export class MainWindow {
     // Each field, list and result is named by the caption that names it on the desktop.
     if (control.caption) node.setAttribute("aria-labelledby", control.caption);
     place(node, control.rect);
+    this.nodes.set(control.name, node);
     if (control.kind === "tabset") {
       const layout = this.model.tabSets.find((set) => set.name === control.name);
       this.tabSets.set(control.name, new TabSet(layout, node, control.rect, this.tabSetLabel(layout)));
@@ -175,7 +208,7 @@ export class MainWindow {
   }
 
   showView(view) {
-    byId(view.option).checked = true;
+    this.nodes.get(view.option).querySelector("input").checked = true;
     for (const other of this.model.views) this.tabSets.get(other.tabSet).show(other === view);
   }
 
@@ -200,6 +233,10 @@ export class MainWindow {
   run(control, source) {
     if (control.action === "about") return this.about.show();
     if (control.action === "close") return this.about.hide();
+    if (!this.call) {
+      this.waiting = () => this.run(control, source);
+      return;
+    }
     if (control.action === "history") return this.history.show();
     if (control.parent === "frmHistory") return this.history.run(control.action, source);
     if (!["calculate", "sysinfo"].includes(control.action)) return;
@@ -218,6 +255,10 @@ export class MainWindow {
   // A choice in the units list: the module switches the fields, results, captions and formulas
   // to them, and the choice is kept for the next visit.
   chooseUnits(list) {
+    if (!this.call) {
+      this.waiting = () => this.chooseUnits(list);
+      return;
+    }
     if (!this.handOver(list)) {
       list.value = this.units;
       return;
@@ -251,6 +292,7 @@ export class MainWindow {
     for (const control of this.model.controls.filter((c) => c.action === "units")) {
       byId(control.name).value = this.units;
     }
+    this.phone.showUnits();
     if (answer.message) messageBox.show(answer.message, source);
     return answer;
   }
@@ -314,6 +356,12 @@ export class MainWindow {
   // The window fills the width it is given (no horizontal scrolling on a phone); on a large
   // screen it grows until it fills the height as well.
   fit() {
+    if (this.phone?.shown) {
+      byId("frame").style.width = byId("frame").style.height = this.root.style.transform = "";
+      this.scale = 1;
+      this.about.fit();
+      return;
+    }
     const [width, height] = this.model.size;
     const byWidth = document.documentElement.clientWidth / width;
     const byHeight = window.innerHeight / height;

@@ -1,5 +1,5 @@
-// The start: the module is made with the page's measure of a text, both windows are built from
-// the model it exports, and the site is kept for use offline.
+// The start: the windows are built from the model document, the module is made with the page's
+// measure of a text, and the site is kept for use offline.
 import { element } from "./elements.js";
 import { MainWindow } from "./main_window.js";
 import { copyResults, measureText, useFaces } from "./results.js";
@@ -24,25 +24,34 @@ const caller = (core) => (entry, ...texts) => {
   }
 };
 
+// The window is drawn from the model document made with the site while the module loads; a
+// click that needs the module waits for it. The module is made with the page's measure of a text.
 async function start() {
-  const core = await TalliesCore({ measureText });
-  performance.mark("tallies-module");
-  const model = JSON.parse(core.ccall("tallies_model", "string", [], []));
-  if (model.fault) throw new Error(model.fault);
+  const response = await fetch("model.json");
+  if (!response.ok) throw new Error(`model.json: ${response.status}`);
+  const model = await response.json();
   useFaces(model.faces);
   messageBox.init(model.appTitle);
   confirmBox.init(model.appTitle);
-  const main = new MainWindow(caller(core), model);
+  const main = new MainWindow(model);
   main.build();
-  // In the units kept from the last visit, before the window is first drawn.
-  main.useStoredUnits();
-  copyResults(main.call);
-  // The history as stored, read now so that a text that cannot be read is kept aside and the
-  // user told at once.
-  main.history.load();
   // The keyboard focus starts on the first view's tab set, as on the desktop.
   const first = main.tabSets.get(model.initialFocus);
   first.tabs[first.current].focus();
+  document.documentElement.dataset.state = "drawn";
+  performance.mark("tallies-drawn");
+  // The module is made once the window is on the screen (its code is already on its way).
+  await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
+  await new Promise((loaded, failed) => {
+    const script = element("script", "", { src: "tallies_core.js" });
+    script.onload = loaded;
+    script.onerror = () => failed(new Error("tallies_core.js could not be loaded"));
+    document.head.append(script);
+  });
+  const core = await TalliesCore({ measureText });
+  performance.mark("tallies-module");
+  main.ready(caller(core));
+  copyResults(main.call);
   // A link to a calculation shows it; so does one followed while the page is open.
   main.openLink(location.hash);
   window.addEventListener("hashchange", () => main.openLink(location.hash));

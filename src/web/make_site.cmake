@@ -2,7 +2,8 @@
 # worker whose cache is named after the contents of all of them.
 # Run with -DPAGE_DIR=... -DASSETS_DIR=... -DSITE_DIR=... (the module is already in SITE_DIR) and
 # -DTERSER=<the terser program> to minify the scripts, or -DTERSER= to copy them as they are, and
-# -DRSVG_CONVERT=<librsvg's rsvg-convert> to draw the icon as PNG.
+# -DRSVG_CONVERT=<librsvg's rsvg-convert> to draw the icon as PNG, and -DNODE=<Node.js> to run the
+# module once for its window model.
 # Debian's terser loads its Node modules from /usr/share/nodejs, where a Node.js that is not
 # Debian's own does not look by itself.
 if("$ENV{NODE_PATH}" STREQUAL "")
@@ -12,8 +13,8 @@ else()
 endif()
 set(page_files index.html tallies.css manifest.webmanifest)
 # The page's script, one ES module per job, start.js first.
-set(script_files start.js main_window.js history.js tab_sets.js results.js dialogs.js elements.js
-                 updates.js)
+set(script_files start.js main_window.js phone_layout.js history.js tab_sets.js results.js dialogs.js
+                 elements.js updates.js)
 set(asset_files icons/tallies.svg images/banner.svg images/gear_pump.svg
                 images/cylinder_angle.svg)
 set(module_files tallies_core.js tallies_core.wasm)
@@ -30,6 +31,11 @@ foreach(file IN LISTS script_files)
     configure_file(${PAGE_DIR}/${file} ${SITE_DIR}/${file} COPYONLY)
   endif()
 endforeach()
+# The window model as the module makes it, for the page to draw the window before the module
+# is ready.
+execute_process(COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/write_model.cjs ${SITE_DIR}
+                COMMAND_ERROR_IS_FATAL ANY)
+list(APPEND page_files model.json)
 if(TERSER)
   execute_process(COMMAND ${TERSER} ${SITE_DIR}/tallies_core.js --compress --mangle
                           --output ${SITE_DIR}/tallies_core.js COMMAND_ERROR_IS_FATAL ANY)

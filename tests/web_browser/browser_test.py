@@ -1052,10 +1052,114 @@ def check_history(page, problems):
     page.js("history.replaceState(null, '', location.pathname)")
 
 
+class SlowModule(SiteServer.Handler):
+    """Serves the site with the module's code held back a while, as a slow network does."""
+
+    def do_GET(self):
+        if self.path.startswith("/tallies_core.wasm"):
+            time.sleep(1.5)
+        super().do_GET()
+
+
+def check_drawn_before_module(page, problems):
+    """While the module is on its way the window is drawn from the model document, which is the
+    module's own; a Calc clicked then waits for the module and gives its result."""
+    model = page.model()
+    control, given, shown, _ = first_example(model, "cmdHP")
+    slow = SiteServer(page.site, SlowModule)
+    try:
+        page.d.get(slow.url)
+        page.wait(lambda: page.js("return document.documentElement.dataset.state") == "drawn",
+                  'html[data-state="drawn"]', timeout=10)
+        page.put(given)
+        page.click(control)
+        expect(problems, [page.js("return document.getElementById('frmMain').ariaBusy"),
+                          page.value(next(iter(shown)))],
+               ["true", None], "before the module is ready: [#frmMain aria-busy, the result]")
+        page.wait(lambda: page.js("return document.documentElement.dataset.state") == "ready",
+                  'html[data-state="ready"]', timeout=20)
+        page.wait(lambda: page.value(next(iter(shown))) == next(iter(shown.values())))
+        expect(problems, page.value(next(iter(shown))), next(iter(shown.values())),
+               "the result of the Calc clicked before the module was ready")
+        expect(problems, page.js("return fetch('model.json').then(r => r.json())") == model, True,
+               "model.json is the module's model")
+    finally:
+        slow.stop()
+
+
+# What a phone user would find wrong on the page as it is shown: sideways scrolling, a text
+# under 16 CSS px, a target under 44 x 44 (a radio's target is its label), a positive tabindex.
+PHONE_FAULTS_JS = """const seen = (e) => e.getClientRects().length && getComputedStyle(e).visibility !== 'hidden';
+const name = (e) => e.id || `${e.tagName} ${e.textContent.trim().slice(0, 30)}`;
+const faults = [];
+const root = document.documentElement;
+if (root.scrollWidth > root.clientWidth) faults.push(`scrolls sideways: ${root.scrollWidth}`);
+const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+for (let t = walker.nextNode(); t; t = walker.nextNode()) {
+  const e = t.parentElement;
+  if (t.textContent.trim() && seen(e) && !e.closest('.visually-hidden, dialog')
+      && parseFloat(getComputedStyle(e).fontSize) < 16)
+    faults.push(`${name(e)}: ${getComputedStyle(e).fontSize}`);
+}
+for (const e of document.querySelectorAll(
+    'button, input:not([type=radio]), select, a, summary, [role=tab], label.option')) {
+  const r = e.getBoundingClientRect();
+  if (seen(e) && !e.closest('dialog') && (r.width < 44 || r.height < 44))
+    faults.push(`${name(e)}: ${Math.round(r.width)} x ${Math.round(r.height)}`);
+}
+document.querySelectorAll('[tabindex]').forEach(e => e.tabIndex > 0 && faults.push(`${name(e)}: tabindex`));
+return faults;"""
+
+
+def check_phone_layout(page, problems):
+    """At 360 x 740 the page is the phone layout: every page of it readable and every target
+    easy to touch; the Tab key follows the reading order; the worked examples and faults come
+    out as in the window; the switch to the window and back is kept over a reload."""
+    page.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
+    try:
+        page.load()
+        model = page.model()
+        expect(problems, page.js("return document.documentElement.className"), "phone", "html class")
+        for tab_set, captions in TAB_CAPTIONS.items():
+            for tab in range(len(captions)):
+                page.show(tab_set, tab)
+                for fault in page.js(PHONE_FAULTS_JS):
+                    problems.append(f"{tab_set} tab {tab}: {fault}")
+        page.go(H, 0)
+        page.el("txtGPM").click()
+        order = []
+        for _ in range(3):
+            page.press(Keys.TAB)
+            order.append(page.js("return document.activeElement.id"))
+        expect(problems, order, ["txtPSI", "cmdHP", "lblHP"], "Tab from #txtGPM")
+        for case in first_of_each(examples(model)) + first_of_each(examples(model, fault=True)):
+            page.calculate(case, problems)
+        units = lambda: page.js("return document.getElementById('lblHP').nextElementSibling"
+                                "?.textContent")
+        expect(problems, units(), "hp", "the unit beside #lblHP")
+        page.put({"cboUnits": "Metric"})
+        expect(problems, units(), "kW", "the unit beside #lblHP in metric units")
+        page.put({"cboUnits": "US"})
+        for reload, layout in ((False, ""), (True, ""), (False, "phone"), (True, "phone")):
+            if not reload:
+                page.click("layout-switch")
+            else:
+                page.load()
+            expect(problems, [page.js("return document.documentElement.className"),
+                              page.el("layout-switch").text],
+                   [layout, "Phone layout" if not layout else "Window layout"],
+                   f"{'after a reload' if reload else 'after the switch'}: [html class, switch]")
+    finally:
+        page.js("localStorage.removeItem('tallies.layout'); localStorage.removeItem(arguments[0])",
+                SETTINGS_KEY)
+        page.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
 CHECKS = [check_captions_whole, check_calculations, check_units, check_tabs_and_views, check_fault_report, check_decimal_comma,
           check_about_box, check_keyboard, check_accessible_names, check_contrast_and_width,
           check_offline_reload, check_long_paste, check_other_scripts, check_long_result,
-          check_history]
+          check_history, check_phone_layout, check_drawn_before_module]
 
 
 def main():
