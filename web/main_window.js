@@ -74,15 +74,18 @@ export class MainWindow {
   // The module is ready: `call` calls one of its entry points with texts and answers its text.
   // The window takes the units kept from the last visit (converting what was typed meanwhile)
   // and the stored history, and does the last thing asked of it while it waited.
+  // With nothing kept, the window stays as drawn: in US units, with no history to read.
   ready(call) {
     this.call = call;
-    if ([...this.root.querySelectorAll("input.field")].some((field) => field.value)) {
-      this.handOver(null);
+    if (storedSettings()) {
+      if ([...this.root.querySelectorAll("input.field")].some((field) => field.value)) {
+        this.handOver(null);
+      }
+      this.useStoredUnits();
     }
-    this.useStoredUnits();
     // The history as stored, read now so that a text that cannot be read is kept aside and the
     // user told at once.
-    this.history.load();
+    if (this.history.store.text()) this.history.load();
     this.root.removeAttribute("aria-busy");
     const waiting = this.waiting;
     this.waiting = null;
@@ -267,8 +270,7 @@ export class MainWindow {
     if (answer.units) storeSettings(answer.settings);
   }
 
-  // At the start, before the window is first shown: the units of the kept settings, US when
-  // nothing (or nothing sound) is kept. The fields are still empty, so nothing is handed over.
+  // When the module is ready: the units of the kept settings, US when nothing sound is kept.
   useStoredUnits() {
     try {
       this.useUnits(this.call("tallies_use_settings", storedSettings()), null);

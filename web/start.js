@@ -24,9 +24,26 @@ const caller = (core) => (entry, ...texts) => {
   }
 };
 
-// The window is drawn from the model document made with the site while the module loads; a
-// click that needs the module waits for it. The module is made with the page's measure of a text.
+// The module, made with the page's measure of a text from its code compiled beforehand where
+// the browser could (a host that does not say `application/wasm` leaves it to the module).
+function makeCore(code) {
+  if (!code) return TalliesCore({ measureText });
+  return new Promise((resolve, reject) => {
+    TalliesCore({
+      measureText,
+      instantiateWasm(imports, receive) {
+        WebAssembly.instantiate(code, imports).then((instance) => receive(instance, code), reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
+}
+
+// The window is drawn from the model document made with the site while the module's code is
+// fetched and compiled beside it, away from the page's own work; a click that needs the module
+// waits for it.
 async function start() {
+  const compiled = WebAssembly.compileStreaming(fetch("tallies_core.wasm")).catch(() => null);
   const response = await fetch("model.json");
   if (!response.ok) throw new Error(`model.json: ${response.status}`);
   const model = await response.json();
@@ -48,7 +65,7 @@ async function start() {
     script.onerror = () => failed(new Error("tallies_core.js could not be loaded"));
     document.head.append(script);
   });
-  const core = await TalliesCore({ measureText });
+  const core = await makeCore(await compiled);
   performance.mark("tallies-module");
   main.ready(caller(core));
   copyResults(main.call);
