@@ -11,6 +11,26 @@ export function element(tag, className, attributes = {}, text = "") {
   return made;
 }
 
+// A text the browser keeps for the page between visits, "" when it keeps none (its storage
+// disabled or refused).
+export function stored(key) {
+  try {
+    return localStorage.getItem(key) ?? "";
+  } catch (error) {
+    return "";
+  }
+}
+
+// Keeps a text for the next visit where the browser allows; where it does not, a choice holds
+// until the page is closed.
+export function keep(key, text) {
+  try {
+    localStorage.setItem(key, text);
+  } catch (error) {
+    // Not kept.
+  }
+}
+
 // Places an element at [left, top, width, height] in CSS pixels.
 export function place(node, [left, top, width, height]) {
   Object.assign(node.style, {

@@ -117,8 +117,7 @@ export class HistoryWindow {
       if (event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey
           && event.key.toLowerCase() === letter) {
         event.preventDefault();
-        if (this.main.call) this.show();
-        else this.main.waiting = () => this.show();
+        this.main.whenReady(() => this.show());
       }
     });
   }

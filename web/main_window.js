@@ -1,6 +1,6 @@
 // The main window, built from the window model the module exports; clicks go to the module's
 // calculators and their answers are shown.
-import { byId, element, place } from "./elements.js";
+import { byId, element, keep, place, stored } from "./elements.js";
 import { AboutBox, messageBox } from "./dialogs.js";
 import { HistoryWindow } from "./history.js";
 import { PhoneLayout } from "./phone_layout.js";
@@ -19,25 +19,11 @@ function decimalSeparator() {
 }
 
 // The settings kept between visits, the same text the desktop keeps in its settings file: the
-// module reads it and writes it. Where the browser keeps nothing for the page (its storage
-// disabled or refused), the page works on, and starts in US units.
+// module reads it and writes it. Where the browser keeps nothing for the page, the page works
+// on, and starts in US units.
 const SETTINGS_KEY = "tallies.settings";
-
-function storedSettings() {
-  try {
-    return localStorage.getItem(SETTINGS_KEY) ?? "";
-  } catch (error) {
-    return "";
-  }
-}
-
-function storeSettings(text) {
-  try {
-    localStorage.setItem(SETTINGS_KEY, text);
-  } catch (error) {
-    // Not kept: the choice holds until the page is closed.
-  }
-}
+const storedSettings = () => stored(SETTINGS_KEY);
+const storeSettings = (text) => keep(SETTINGS_KEY, text);
 
 export class MainWindow {
   // Built before the module is ready: `ready` gives the window the module's entry points.
@@ -90,6 +76,12 @@ export class MainWindow {
     const waiting = this.waiting;
     this.waiting = null;
     waiting?.();
+  }
+
+  // Does what needs the module now, or, while it loads, once it is ready (the last thing asked).
+  whenReady(action) {
+    if (this.call) action();
+    else this.waiting = action;
   }
 
   // The controls that take the focus go into the window and its pages in the keyboard order,
@@ -236,10 +228,7 @@ export class MainWindow {
   run(control, source) {
     if (control.action === "about") return this.about.show();
     if (control.action === "close") return this.about.hide();
-    if (!this.call) {
-      this.waiting = () => this.run(control, source);
-      return;
-    }
+    if (!this.call) return this.whenReady(() => this.run(control, source));
     if (control.action === "history") return this.history.show();
     if (control.parent === "frmHistory") return this.history.run(control.action, source);
     if (!["calculate", "sysinfo"].includes(control.action)) return;
@@ -258,10 +247,7 @@ export class MainWindow {
   // A choice in the units list: the module switches the fields, results, captions and formulas
   // to them, and the choice is kept for the next visit.
   chooseUnits(list) {
-    if (!this.call) {
-      this.waiting = () => this.chooseUnits(list);
-      return;
-    }
+    if (!this.call) return this.whenReady(() => this.chooseUnits(list));
     if (!this.handOver(list)) {
       list.value = this.units;
       return;

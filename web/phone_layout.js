@@ -5,27 +5,11 @@
 // field, result and button works as it does in the window; the order of the elements is the
 // reading order and the order of the Tab key. A visitor may switch to the window and back; the
 // choice is kept.
-import { byId, element } from "./elements.js";
+import { byId, element, keep, stored } from "./elements.js";
 
 const LAYOUT_KEY = "tallies.layout";
 // Below this width the phone layout is the one shown, unless the window was chosen.
 const NARROW = "(max-width: 599.98px)";
-
-function storedLayout() {
-  try {
-    return localStorage.getItem(LAYOUT_KEY);
-  } catch (error) {
-    return null;
-  }
-}
-
-function storeLayout(layout) {
-  try {
-    localStorage.setItem(LAYOUT_KEY, layout);
-  } catch (error) {
-    // Not kept: the choice holds until the page is closed.
-  }
-}
 
 // A control's place, for the controls of a page that belong to no calculator: top to bottom,
 // then left to right.
@@ -35,11 +19,11 @@ export class PhoneLayout {
   constructor(main) {
     this.main = main;
     this.narrow = matchMedia(NARROW);
-    this.chosen = storedLayout();
+    this.chosen = stored(LAYOUT_KEY);
     this.switcher = byId("layout-switch");
     this.switcher.addEventListener("click", () => {
       this.chosen = this.shown ? "window" : "phone";
-      storeLayout(this.chosen);
+      keep(LAYOUT_KEY, this.chosen);
       this.apply();
     });
     this.narrow.addEventListener("change", () => this.apply());
