@@ -21,7 +21,7 @@ constexpr MetricCaption kMetricCaptions[] = {
     // Torque and power
     {"txtTorque", "Torque (N·m)"}, {"txtHP2", "Kilowatts"}, {"txtRPM", "RPM"},
     // Oil velocity
-    {"txtIDVel", "Inside Diameter of Hose/Pipe (mm)"}, {"txtGPMVel", "Litres per Minute"},
+    {"txtIDVel", "Hose/Pipe Inside Diameter (mm)"}, {"txtGPMVel", "Litres per Minute"},
     {"lblVelocity", "Velocity (m/s)"},
     // Torque from displacement
     {"txtDispTor", "Displacement (cm³/rev)"}, {"txtPSITor", "Pressure (bar)"},

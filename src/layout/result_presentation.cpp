@@ -6,13 +6,22 @@
 
 namespace tallies {
 
+double FittingPoints(const std::function<bool(double points)>& whole, double designedPoints,
+                     double smallestPoints) {
+  double points = designedPoints;
+  while (!whole(points) && points - kResultPointStep >= smallestPoints) {
+    points -= kResultPointStep;
+  }
+  return points;
+}
+
 FittedResult FitResult(std::string_view result, std::string_view decimalSeparator, double room,
                        const MeasureText& measure, double designedPoints) {
   FittedResult fitted{designedPoints, std::string(result)};
+  fitted.points = FittingPoints(
+      [&](double points) { return measure(fitted.shown, points) <= room; }, designedPoints,
+      kSmallestResultPoints);
   auto fits = [&] { return measure(fitted.shown, fitted.points) <= room; };
-  while (!fits() && fitted.points - kResultPointStep >= kSmallestResultPoints) {
-    fitted.points -= kResultPointStep;
-  }
   if (fits()) return fitted;
   for (std::string& form : ShortenedForms(result, decimalSeparator)) {
     fitted.shown = std::move(form);

@@ -24,6 +24,12 @@ struct FittedResult {
   std::string shown;
 };
 
+// The size a text is drawn at where it must be whole (a caption, or a result before it is
+// shortened): the designed size if `whole` says it is whole at that size, else smaller by
+// kResultPointStep down to `smallestPoints` (that smallest size when none will do).
+double FittingPoints(const std::function<bool(double points)>& whole, double designedPoints,
+                     double smallestPoints);
+
 // Measures a text drawn at a point size, in the same units as the room it must fit.
 using MeasureText = std::function<double(std::string_view text, double points)>;
 

@@ -106,6 +106,9 @@ std::string ShownCaption(std::string_view caption);
 // A result too wide for its label is drawn smaller first, down to this size (points at 100 %),
 // and only then shortened.
 inline constexpr double kSmallestResultPoints = 6.5;
+// A caption, which cannot be shortened, may be drawn a step smaller still where the platform's
+// face is wider than the design's (a metric unit under a one-letter caption).
+inline constexpr double kSmallestCaptionPoints = 6.0;
 
 // The shortened forms of a result text, longest first: each drops one more digit from the end
 // of the number's fraction and marks the gap with "…", keeping the sign, the digits before the

@@ -1,11 +1,14 @@
 #include "win32app/app_look.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "layout/result_presentation.h"
 #include "layout/window_model.h"
 #include "win32app/core/colour_keyed_cache.h"
 #include "win32app/core/dpi_scale.h"
+#include "win32app/system_dpi.h"
 
 namespace tallies {
 namespace {
@@ -49,7 +52,7 @@ AppLook::AppLook(int dpi) : m_dpi(dpi) {
   m_resultFonts.push_back(m_controlFont);
   LOGFONTW smaller = MessageFont(dpi);
   // A half-point size becomes a whole number of pixels at this DPI, rounded as for whole points.
-  for (double points = kControlPoints - kResultPointStep; points >= kSmallestResultPoints;
+  for (double points = kControlPoints - kResultPointStep; points >= kSmallestCaptionPoints;
        points -= kResultPointStep) {
     smaller.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
     m_resultFonts.push_back(CreateFontIndirectW(&smaller));
@@ -60,6 +63,43 @@ AppLook::~AppLook() {
   for (std::size_t i = 1; i < m_resultFonts.size(); ++i) DeleteObject(m_resultFonts[i]);
   DeleteObject(m_controlFont);
   DeleteObject(m_linkFont);
+}
+
+HFONT AppLook::FaceAt(double points) const {
+  const auto step =
+      static_cast<std::size_t>(std::lround((kControlPoints - points) / kResultPointStep));
+  return m_resultFonts[std::min(step, m_resultFonts.size() - 1)];
+}
+
+HFONT AppLook::CaptionFace(HWND control, ControlKind kind, bool wraps) const {
+  RECT client{};
+  GetClientRect(control, &client);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  if (client.right <= 0 || text.empty()) return m_controlFont;
+  // An option button's text stands right of its round box and a small gap.
+  const int beside = kind == ControlKind::kOptionButton
+                         ? MulDiv(GetSystemMetrics(SM_CXMENUCHECK), m_dpi, SystemDpi::ForSystem()) +
+                               ScaleForDpi(4, m_dpi)
+                         : 0;
+  const bool prefixes = (GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX) == 0 ||
+                        kind != ControlKind::kCaption;
+  const UINT format = DT_CALCRECT | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE) |
+                      (prefixes ? 0 : DT_NOPREFIX);
+  HDC dc = GetDC(control);
+  HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
+  const double points = FittingPoints(
+      [&](double size) {
+        SelectObject(dc, FaceAt(size));
+        RECT needed{0, 0, client.right - beside, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, format);
+        return needed.right + beside <= client.right && needed.bottom <= client.bottom;
+      },
+      kControlPoints, kSmallestCaptionPoints);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return FaceAt(points);
 }
 
 Rgb AppLook::BackgroundColour(Background background) {

@@ -22,9 +22,17 @@ class AppLook {
   int Dpi() const { return m_dpi; }
   HFONT ControlFont() const { return m_controlFont; }
   HFONT LinkFont() const { return m_linkFont; }
-  // The faces a result is drawn in, largest first: the control font, then the same face half a
-  // point smaller each time down to the least legible size.
+  // The faces a result or caption is drawn in, largest first: the control font, then the same
+  // face half a point smaller each time down to the smallest caption size (a result stops a
+  // step before, at kSmallestResultPoints).
   const std::vector<HFONT>& ResultFonts() const { return m_resultFonts; }
+  // The face of a result face size (kResultPointStep apart from kControlPoints down).
+  HFONT FaceAt(double points) const;
+  // The face a caption or an option button is drawn in, once placed and given its text: the
+  // control font where its text is whole in its rectangle (on one line, or wrapped within its
+  // height when `wraps`), else the largest smaller face in which it is. The system's message
+  // font is not as narrow everywhere as the design's face.
+  HFONT CaptionFace(HWND control, ControlKind kind, bool wraps) const;
 
   // A background kind's colour and brush, and a text colour readable on it.
   static Rgb BackgroundColour(Background background);

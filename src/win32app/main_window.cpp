@@ -272,6 +272,14 @@ void MainWindow::PlaceItem(const Item& item) {
   }
   SetWindowPos(item.window, nullptr, place.left, place.top, place.width, height,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  FitCaption(item);
+}
+
+void MainWindow::FitCaption(const Item& item) const {
+  const ControlKind kind = item.row->kind;
+  if (kind != ControlKind::kCaption && kind != ControlKind::kOptionButton) return;
+  HFONT font = m_look->CaptionFace(item.window, kind, WrapsText(*item.row));
+  SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 const MainWindow::Item* MainWindow::Find(std::string_view name) const {
@@ -322,6 +330,7 @@ void MainWindow::SetCaption(std::string_view control, std::string_view caption) 
   if (kind == ControlKind::kCaption || kind == ControlKind::kResult ||
       kind == ControlKind::kLinkLabel) {
     SetWindowTextUtf8(item->window, caption);
+    FitCaption(*item);
   }
   // What a caption names is spoken by the caption as it is now.
   if (kind != ControlKind::kCaption) return;

@@ -99,6 +99,8 @@ class MainWindow : public Controls {
   void SetUnits(UnitSystem units);
   void ApplyLook(int dpi);
   void PlaceItem(const Item& item);
+  // A caption or option button in the face its text is whole in (AppLook::CaptionFace).
+  void FitCaption(const Item& item) const;
   const Item* Find(std::string_view name) const;
   const Item* FindById(int id) const;
   TabSet* FindTabSet(HWND window) const;

@@ -1,7 +1,8 @@
-// A message hook the colour test puts into tallies.exe: Wine keeps each process's system colours
-// to itself, so a colour set by the test's own process never reaches the program. Set from
-// inside the program, the change is the program's own, and Windows (and Wine) tell every
-// top-level window of it with WM_SYSCOLORCHANGE, as after a change of theme.
+// Message hooks the tests put into tallies.exe, to do there what only the program itself can.
+// The colour test's: Wine keeps each process's system colours to itself, so a colour set by the
+// test's own process never reaches the program. Set from inside the program, the change is the
+// program's own, and Windows (and Wine) tell every top-level window of it with
+// WM_SYSCOLORCHANGE, as after a change of theme.
 
 #include <windows.h>
 
@@ -15,6 +16,34 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK
       const INT element = COLOR_BTNFACE;
       const auto colour = static_cast<COLORREF>(message->wParam);
       SetSysColors(1, &element, &colour);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The message that asks for the faces of the window's controls: each child of the window it is
+// posted to gets the property "TalliesTestFaceHeight", the pixel height of the face it draws in
+// (window properties can be read from the test's process, fonts cannot), and the window gets
+// "TalliesTestFacesTold", the message's wParam, once all are told.
+static BOOL CALLBACK TellFace(HWND control, LPARAM) {
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  LOGFONTW face{};
+  if (font && GetObjectW(font, sizeof face, &face)) {
+    SetPropW(control, L"TalliesTestFaceHeight",
+             reinterpret_cast<HANDLE>(static_cast<INT_PTR>(face.lfHeight < 0 ? -face.lfHeight
+                                                                             : face.lfHeight)));
+  }
+  return TRUE;
+}
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK TellFacesHook(int code, WPARAM wParam,
+                                                                LPARAM lParam) {
+  static const UINT kTellFaces = RegisterWindowMessageW(L"TalliesTestTellFaces");
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (message->message == kTellFaces) {
+      EnumChildWindows(message->hwnd, TellFace, 0);
+      SetPropW(message->hwnd, L"TalliesTestFacesTold", reinterpret_cast<HANDLE>(message->wParam));
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app_driver.h"
+#include "program_hook.h"
 #include "layout/control_layout.h"
 #include "layout/window_model.h"
 #include "wide_text.h"
@@ -199,10 +200,6 @@ TEST(HandlerFault, InTheAboutBoxLeavesItOpenAndWorking) {
 // changed from inside the program by a message hook (colour_hook.cpp), as a theme change would
 // change it, and read back from the screen.
 
-#ifndef TALLIES_COLOUR_HOOK_PATH
-#define TALLIES_COLOUR_HOOK_PATH ""
-#endif
-
 constexpr Milliseconds kRepaintTimeout{10000};
 
 // The hook, set on the program's window thread for as long as the test runs. The colour it
@@ -210,32 +207,19 @@ constexpr Milliseconds kRepaintTimeout{10000};
 // end.
 class ButtonFaceSetter {
  public:
-  explicit ButtonFaceSetter(HWND window) : m_window(window) {
-    std::wstring path = Widen(TALLIES_COLOUR_HOOK_PATH);
-    if (!path.empty() && path.front() == L'/') path = L"Z:" + path;
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    m_library = LoadLibraryW(path.c_str());
-    if (!m_library) return;
-    // Through a pointer to no particular function: GetProcAddress knows no signatures.
-    auto* proc = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void (*)()>(GetProcAddress(m_library, "SetButtonFaceHook")));
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    if (proc) m_hook = SetWindowsHookExW(WH_GETMESSAGE, proc, m_library, thread);
-  }
+  explicit ButtonFaceSetter(HWND window) : m_window(window), m_hook(window, "SetButtonFaceHook") {}
   ~ButtonFaceSetter() {
-    if (m_hook) {
+    if (m_hook.Ready()) {
       Set(m_original);
       // The message is handled before the hook goes: a sent message comes after posted ones.
       DWORD_PTR ignored = 0;
       SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-      UnhookWindowsHookEx(m_hook);
     }
-    if (m_library) FreeLibrary(m_library);
   }
   ButtonFaceSetter(const ButtonFaceSetter&) = delete;
   ButtonFaceSetter& operator=(const ButtonFaceSetter&) = delete;
 
-  bool Ready() const { return m_hook != nullptr; }
+  bool Ready() const { return m_hook.Ready(); }
   COLORREF Original() const { return m_original; }
   bool Set(COLORREF colour) const {
     static const UINT kSetButtonFace = RegisterWindowMessageW(L"TalliesTestSetButtonFace");
@@ -245,8 +229,7 @@ class ButtonFaceSetter {
  private:
   HWND m_window;
   COLORREF m_original = GetSysColor(COLOR_BTNFACE);
-  HMODULE m_library = nullptr;
-  HHOOK m_hook = nullptr;
+  ProgramHook m_hook;
 };
 
 // A pixel of the caption's own background: its bottom-right corner, beyond its short text.
