@@ -1,6 +1,6 @@
 // The dialogs over the window: the modal message box, the modal question and the modeless
 // About box.
-import { byId, element, place } from "./elements.js";
+import { byId, element, inReadingOrder, place } from "./elements.js";
 
 // The one modal message box: the application's title, the text and OK.
 export const messageBox = {
@@ -53,10 +53,7 @@ export class AboutBox {
       place(rule, [line.x1, line.y, line.x2 - line.x1, line.thickness]);
       this.client.append(rule);
     }
-    const byName = new Map(model.controls.map((control) => [control.name, control]));
-    // The controls that take the focus in the box's keyboard order, so the Tab key follows it.
-    const built = [...model.focusOrder.map((name) => byName.get(name)),
-      ...model.controls.filter((control) => !control.focus)].map((control) => {
+    const built = inReadingOrder(model.controls, model.focusOrder).map((control) => {
       const node = main.buildControl(control);
       if (control.accessKey) node.setAttribute("accesskey", control.accessKey.toLowerCase());
       if (control.kind === "picture") {

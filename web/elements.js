@@ -37,3 +37,16 @@ export function place(node, [left, top, width, height]) {
     left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
   });
 }
+
+// A window's controls in reading order: those that take no focus and name nothing (texts,
+// pictures) top to bottom and left to right, then those that take the focus in the window's
+// keyboard order, each after the caption that names it. The Tab key follows the keyboard order
+// and a phone shows them one under another in this order.
+export function inReadingOrder(controls, focusOrder) {
+  const byName = new Map(controls.map((control) => [control.name, control]));
+  const naming = new Set(controls.map((control) => control.caption).filter(Boolean));
+  const texts = controls.filter((control) => !control.focus && !naming.has(control.name))
+    .sort((a, b) => a.rect[1] - b.rect[1] || a.rect[0] - b.rect[0]);
+  return [...texts, ...focusOrder.map((name) => byName.get(name))
+    .flatMap((control) => (control.caption ? [byName.get(control.caption), control] : [control]))];
+}

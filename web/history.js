@@ -2,7 +2,7 @@
 // history is the text the module reads and writes (the desktop's history file format), kept in
 // the browser's local storage; each change hands the module the text stored now, so that pages
 // open in several tabs each add their entries without losing another's.
-import { byId, element, place } from "./elements.js";
+import { byId, element, inReadingOrder, place } from "./elements.js";
 import { confirmBox, messageBox } from "./dialogs.js";
 
 const HISTORY_KEY = "tallies.history";
@@ -82,9 +82,7 @@ export class HistoryWindow {
     place(client, [0, 0, ...model.size]);
     this.client = client;
     const title = element("div", "titlebar", { id: "frmHistory-caption" }, model.title);
-    const byName = new Map(model.controls.map((control) => [control.name, control]));
-    const built = [...model.focusOrder.map((name) => byName.get(name)),
-      ...model.controls.filter((control) => !control.focus)].map((control) => {
+    const built = inReadingOrder(model.controls, model.focusOrder).map((control) => {
       const node = main.buildControl(control);
       if (control.accessKey && control.kind === "button") {
         node.setAttribute("accesskey", control.accessKey.toLowerCase());

@@ -1098,8 +1098,9 @@ def check_drawn_before_module(page, problems):
         untyped.stop()
 
 
-# What a phone user would find wrong on the page as it is shown: sideways scrolling, a text
-# under 16 CSS px, a target under 44 x 44 (a radio's target is its label), a positive tabindex.
+# What a phone user would find wrong on the page as it is shown, an open dialog included:
+# sideways scrolling, a text under 16 CSS px, a target under 44 x 44 (a radio's target is its
+# label), a positive tabindex.
 PHONE_FAULTS_JS = """const seen = (e) => e.getClientRects().length && getComputedStyle(e).visibility !== 'hidden';
 const name = (e) => e.id || `${e.tagName} ${e.textContent.trim().slice(0, 30)}`;
 const faults = [];
@@ -1108,14 +1109,14 @@ if (root.scrollWidth > root.clientWidth) faults.push(`scrolls sideways: ${root.s
 const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
 for (let t = walker.nextNode(); t; t = walker.nextNode()) {
   const e = t.parentElement;
-  if (t.textContent.trim() && seen(e) && !e.closest('.visually-hidden, dialog')
+  if (t.textContent.trim() && seen(e) && !e.closest('.visually-hidden')
       && parseFloat(getComputedStyle(e).fontSize) < 16)
     faults.push(`${name(e)}: ${getComputedStyle(e).fontSize}`);
 }
 for (const e of document.querySelectorAll(
     'button, input:not([type=radio]), select, a, summary, [role=tab], label.option')) {
   const r = e.getBoundingClientRect();
-  if (seen(e) && !e.closest('dialog') && (r.width < 44 || r.height < 44))
+  if (seen(e) && (r.width < 44 || r.height < 44))
     faults.push(`${name(e)}: ${Math.round(r.width)} x ${Math.round(r.height)}`);
 }
 document.querySelectorAll('[tabindex]').forEach(e => e.tabIndex > 0 && faults.push(`${name(e)}: tabindex`));
@@ -1123,8 +1124,8 @@ return faults;"""
 
 
 def check_phone_layout(page, problems):
-    """At 360 x 740 the page is the phone layout: every page of it readable and every target
-    easy to touch; the Tab key follows the reading order; the worked examples and faults come
+    """At 360 x 740 the page is the phone layout: every page of it, the About box and the History
+    window readable and every target easy to touch; the Tab key follows the reading order; the worked examples and faults come
     out as in the window; the switch to the window and back is kept over a reload."""
     page.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                            {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
@@ -1137,6 +1138,12 @@ def check_phone_layout(page, problems):
                 page.show(tab_set, tab)
                 for fault in page.js(PHONE_FAULTS_JS):
                     problems.append(f"{tab_set} tab {tab}: {fault}")
+        for button, dialog, close in (("cmdAbout", "frmAbout", "cmdOK"),
+                                      ("cmdHistory", "frmHistory", "cmdCloseHistory")):
+            page.click(button)
+            page.wait(lambda: page.is_open(dialog), f"#{dialog}[open]")
+            problems.extend(f"#{dialog}: {fault}" for fault in page.js(PHONE_FAULTS_JS))
+            page.click(close)
         page.go(H, 0)
         page.el("txtGPM").click()
         order = []
