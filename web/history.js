@@ -143,7 +143,10 @@ export class HistoryWindow {
       return;
     }
     this.tell(this.store.keep(answer, stored));
-    this.fill(answer.entries);
+    // A closed window's list is made when it opens (it reads the stored history then): a Calc
+    // does not rebuild it.
+    if (this.dialog.open) this.fill(answer.entries);
+    else this.entries = answer.entries;
   }
 
   tell(notices) {

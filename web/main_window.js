@@ -207,10 +207,16 @@ export class MainWindow {
     for (const other of this.model.views) this.tabSets.get(other.tabSet).show(other === view);
   }
 
+  // The browser's decimal separator, asked once the window is drawn, while the module is on its
+  // way: its number formats take a moment to load, which neither the drawing nor the first Calc
+  // need wait for.
+  learnSeparator() {
+    this.separator ??= decimalSeparator();
+  }
+
   // The page owns the text of every field and list, and hands all of it to the module with the
-  // browser's decimal separator (asked at the first Calc or switch of units: its number formats
-  // take a moment to load, which the start need not wait for). False, with the module's message
-  // shown, when the module could not take a text: what was asked is left undone.
+  // browser's decimal separator. False, with the module's message shown, when the module could
+  // not take a text: what was asked is left undone.
   handOver(source) {
     this.separator ??= decimalSeparator();
     const fields = [...this.root.querySelectorAll("input.field, select.list")].map((field) =>

@@ -59,6 +59,7 @@ async function start() {
   performance.mark("tallies-drawn");
   // The module is made once the window is on the screen (its code is already on its way).
   await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
+  main.learnSeparator();
   await new Promise((loaded, failed) => {
     const script = element("script", "", { src: "tallies_core.js" });
     script.onload = loaded;
