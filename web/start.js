@@ -42,8 +42,17 @@ function makeCore(code) {
 // The window is drawn from the model document made with the site while the module's code is
 // fetched and compiled beside it, away from the page's own work; a click that needs the module
 // waits for it.
+// The module's script, which defines the function that makes the module and does nothing else.
+const loadScript = (src) => new Promise((loaded, failed) => {
+  const script = element("script", "", { src });
+  script.onload = loaded;
+  script.onerror = () => failed(new Error(`${src} could not be loaded`));
+  document.head.append(script);
+});
+
 async function start() {
   const compiled = WebAssembly.compileStreaming(fetch("tallies_core.wasm")).catch(() => null);
+  const script = loadScript("tallies_core.js");
   const response = await fetch("model.json");
   if (!response.ok) throw new Error(`model.json: ${response.status}`);
   const model = await response.json();
@@ -60,12 +69,7 @@ async function start() {
   // The module is made once the window is on the screen (its code is already on its way).
   await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
   main.learnSeparator();
-  await new Promise((loaded, failed) => {
-    const script = element("script", "", { src: "tallies_core.js" });
-    script.onload = loaded;
-    script.onerror = () => failed(new Error("tallies_core.js could not be loaded"));
-    document.head.append(script);
-  });
+  await script;
   const core = await makeCore(await compiled);
   performance.mark("tallies-module");
   main.ready(caller(core));
