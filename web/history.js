@@ -143,10 +143,9 @@ export class HistoryWindow {
       return;
     }
     this.tell(this.store.keep(answer, stored));
-    // A closed window's list is made when it opens (it reads the stored history then): a Calc
-    // does not rebuild it.
+    // A closed window's list is made when it opens (it reads the stored history then): a Calc,
+    // whose answer lists nothing, does not rebuild it.
     if (this.dialog.open) this.fill(answer.entries);
-    else this.entries = answer.entries;
   }
 
   tell(notices) {

@@ -19,6 +19,9 @@ std::string KeptAsideKey(std::int64_t now) {
 // A text that is no history of this version is kept aside by the page, never written over: the
 // entries start again from none, and the user is told where the old text is.
 std::string WebHistory::Read(std::string_view stored, std::int64_t now) {
+  // The text this module made last is read already: its entries are those it was made from.
+  // Each Calc hands the stored history back, which would otherwise be read whole every time.
+  if (!m_text.empty() && stored == m_text) return {};
   if (std::optional<HistoryRead> read = ReadHistory(stored)) {
     m_entries = std::move(read->entries);
     return {};
@@ -27,12 +30,18 @@ std::string WebHistory::Read(std::string_view stored, std::int64_t now) {
   return KeptAsideKey(now);
 }
 
-std::string WebHistory::StateJson(std::string_view keptAside, std::string_view notice) const {
+std::string WebHistory::StateJson(std::string_view keptAside, std::string_view notice,
+                                  bool listed) {
+  m_text = HistoryText(m_entries);
   JsonWriter json;
   json.BeginObject();
-  json.Key("text").String(HistoryText(m_entries));
+  json.Key("text").String(m_text);
   json.Key("keptAside").String(keptAside);
   json.Key("notice").String(notice);
+  if (!listed) {
+    json.EndObject();
+    return json.Text();
+  }
   json.Key("entries").BeginArray();
   for (auto entry = m_entries.rbegin(); entry != m_entries.rend(); ++entry) {
     json.BeginObject();
@@ -69,17 +78,17 @@ std::optional<std::string> WebHistory::RecordJson(std::string_view stored,
   const std::optional<RecordEntry> entry =
       EntryOf(calculation, now, id, kVersionText, decimalSeparator);
   if (!entry) return std::nullopt;
-  return AddJson(stored, *entry, now);
+  return AddJson(stored, *entry, now, /*listed=*/false);
 }
 
 std::string WebHistory::AddJson(std::string_view stored, const RecordEntry& entry,
-                                std::int64_t now) {
+                                std::int64_t now, bool listed) {
   const std::string aside = Read(stored, now);
   m_entries.push_back(entry);
   if (m_entries.size() > kHistoryLimit) {
     m_entries.erase(m_entries.begin(), m_entries.end() - kHistoryLimit);
   }
-  return StateJson(aside, NoticeFor(aside));
+  return StateJson(aside, NoticeFor(aside), listed);
 }
 
 std::string WebHistory::RemoveJson(std::string_view stored, std::string_view id, std::int64_t now) {

@@ -22,7 +22,9 @@ namespace tallies {
 // under which the page keeps the stored text, which could not be read, or "" ("notice" then says
 // so, once: the text to store is a new history), "notice": "" or what the user must be told,
 // "entries": [{"id", "time" (milliseconds since 1970 UTC), "summary" (EntrySummary)}] newest
-// first, as the list shows them}.
+// first, as the list shows them}. A Calc's addition (RecordJson) answers no "entries": the
+// History window, which lists them, is modal and reads them as it opens, and a long history
+// would make every Calc describe all of it.
 class WebHistory {
  public:
   // Reads the stored text ("" when nothing is stored).
@@ -31,7 +33,8 @@ class WebHistory {
   std::optional<std::string> RecordJson(std::string_view stored, const Calculation& calculation,
                                         std::string_view decimalSeparator, std::int64_t now,
                                         std::string_view id);
-  std::string AddJson(std::string_view stored, const RecordEntry& entry, std::int64_t now);
+  std::string AddJson(std::string_view stored, const RecordEntry& entry, std::int64_t now,
+                      bool listed = true);
   std::string RemoveJson(std::string_view stored, std::string_view id, std::int64_t now);
   std::string ClearJson();
 
@@ -41,9 +44,12 @@ class WebHistory {
 
  private:
   std::string Read(std::string_view stored, std::int64_t now);
-  std::string StateJson(std::string_view keptAside, std::string_view notice) const;
+  std::string StateJson(std::string_view keptAside, std::string_view notice, bool listed = true);
 
   std::vector<RecordEntry> m_entries;
+  // The text m_entries were last given to the page as: the page stores it, and hands it back at
+  // the next change unless another tab stored another meanwhile.
+  std::string m_text;
 };
 
 // The key a stored history text that could not be read is kept under.

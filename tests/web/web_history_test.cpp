@@ -96,6 +96,29 @@ TEST(WebHistory, EachChangeStartsFromTheTextStoredNow) {
   EXPECT_TRUE(history.Entries().empty());
 }
 
+// The text a change answers is what the page stores and hands back at the next change: read
+// as it stands, a change to it keeps every entry; the same text of another module reads alike.
+TEST(WebHistory, TheTextItAnsweredIsReadBackWhole) {
+  WebHistory history;
+  WebHistory another;
+  std::string stored;
+  for (const char* id : {"1-a", "2-b", "3-c"}) {
+    const std::string answer = history.AddJson(stored, Entry(id, 1), 0);
+    stored = Stored(history.Entries());
+    EXPECT_TRUE(Holds(answer, "\"text\":" + JsonString(stored))) << answer;
+    another.LoadJson(stored, 0);
+    EXPECT_EQ(ListedIds(another), ListedIds(history)) << id;
+  }
+  EXPECT_EQ(ListedIds(history), (std::vector<std::string>{"3-c", "2-b", "1-a"}));
+  // A Calc's addition, made while the History window is closed, lists nothing.
+  const std::string unlisted = history.AddJson(stored, Entry("4-c", 1), 0, /*listed=*/false);
+  EXPECT_FALSE(Holds(unlisted, "\"entries\"")) << unlisted;
+  EXPECT_TRUE(Holds(unlisted, "\"text\":" + JsonString(Stored(history.Entries())))) << unlisted;
+  history.ClearJson();
+  history.AddJson("", Entry("5-d", 1), 0);
+  EXPECT_EQ(ListedIds(history), std::vector<std::string>{"5-d"});
+}
+
 // An addition to a text that cannot be read keeps that text aside and begins a new history.
 TEST(WebHistory, AnAdditionToADamagedTextKeepsItAside) {
   WebHistory history;
