@@ -114,8 +114,10 @@ export class AboutBox {
     if (this.returnTo?.isConnected) this.returnTo.focus();
   }
 
-  // Drawn at the main window's scale, centred over it.
+  // Drawn at the main window's scale, centred over it; a closed box is fitted as it opens (its
+  // size asked of a closed box would make the browser lay the page out before its time).
   fit() {
+    if (!this.dialog.open) return;
     const scale = this.main.scale || 1;
     const [width, height] = this.model.size;
     Object.assign(this.client.style, { transform: `scale(${scale})`,
