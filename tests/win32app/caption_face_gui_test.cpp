@@ -1,12 +1,14 @@
-// Every caption and option button of tallies.exe is whole in its rectangle, in US and in metric
-// units: where the system's font is too wide for a caption at the designed size, the caption is
-// drawn in a smaller face. The face is chosen here for a twin of each control (same class,
-// style, size and text); the program must have chosen one of the same height, as a hook inside
-// it tells (colour_hook.cpp).
+// Every caption, option button and tab of tallies.exe is whole in its rectangle, in US and in
+// metric units: where the system's font is too wide for a caption at the designed size, the
+// caption is drawn in a smaller face. The face is chosen here for a twin of each control (same
+// class, style, size and text); the program must have chosen one of the same height, as a hook
+// inside it tells (colour_hook.cpp), which also measures the tabs' captions.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -118,6 +120,17 @@ TEST_F(CaptionFaces, EveryCaptionIsWholeInTheFaceTheProgramChose) {
     ASSERT_TRUE(app().ChooseListEntry("cboUnits", units));
     ASSERT_TRUE(AskForFaces(app().mainWindow(), kFacesTimeout));
     for (const ControlRow* row : rows) check(app().Control(row->name), *row, units);
+  }
+  // Every tab's caption is whole in its tab.
+  std::set<std::string_view> tabSets;
+  for (const PageLayout* page : AllPages()) tabSets.insert(page->tabSet);
+  for (std::string_view tabSet : tabSets) {
+    HWND tabs = app().Control(tabSet);
+    ASSERT_NE(tabs, nullptr) << tabSet;
+    EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropW(tabs, L"TalliesTestTabsMeasured")),
+              SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0))
+        << tabSet;
+    EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropW(tabs, L"TalliesTestTabsCut")), 0) << tabSet;
   }
   ASSERT_TRUE(app().ChooseListEntry("cboUnits", "US"));
 
