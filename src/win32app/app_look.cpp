@@ -65,10 +65,10 @@ AppLook::~AppLook() {
   DeleteObject(m_linkFont);
 }
 
-HFONT AppLook::FaceAt(double points) const {
+HFONT AppLook::FaceAt(const std::vector<HFONT>& faces, double points) {
   const auto step =
       static_cast<std::size_t>(std::lround((kControlPoints - points) / kResultPointStep));
-  return m_resultFonts[std::min(step, m_resultFonts.size() - 1)];
+  return faces[std::min(step, faces.size() - 1)];
 }
 
 HFONT AppLook::CaptionFace(HWND control, ControlKind kind, bool wraps) const {

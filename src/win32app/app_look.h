@@ -26,8 +26,9 @@ class AppLook {
   // face half a point smaller each time down to the smallest caption size (a result stops a
   // step before, at kSmallestResultPoints).
   const std::vector<HFONT>& ResultFonts() const { return m_resultFonts; }
-  // The face of a result face size (kResultPointStep apart from kControlPoints down).
-  HFONT FaceAt(double points) const;
+  // The face of a size among ResultFonts (kResultPointStep apart from kControlPoints down).
+  HFONT FaceAt(double points) const { return FaceAt(m_resultFonts, points); }
+  static HFONT FaceAt(const std::vector<HFONT>& faces, double points);
   // The face a caption or an option button is drawn in, once placed and given its text: the
   // control font where its text is whole in its rectangle (on one line, or wrapped within its
   // height when `wraps`), else the largest smaller face in which it is. The system's message

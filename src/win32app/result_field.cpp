@@ -1,12 +1,12 @@
 #include "win32app/result_field.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <utility>
 
 #include "layout/result_presentation.h"
 #include "layout/window_model.h"
+#include "win32app/app_look.h"
 #include "win32app/boundary_guard.h"
 #include "win32app/win32_text.h"
 
@@ -80,12 +80,7 @@ void ResultField::Fit(HWND window, State& state) {
   const int room = client.right - client.left - CaretWidth();
   HDC dc = GetDC(window);
   HGDIOBJ previous = GetCurrentObject(dc, OBJ_FONT);
-  // The faces stand at kResultPointStep apart from the designed size down (AppLook).
-  auto face = [&state](double points) {
-    const auto step =
-        static_cast<std::size_t>(std::lround((kControlPoints - points) / kResultPointStep));
-    return state.fonts[std::min(step, state.fonts.size() - 1)];
-  };
+  auto face = [&state](double points) { return AppLook::FaceAt(state.fonts, points); };
   FittedResult fitted{kControlPoints, Narrow(state.result)};
   // A control not placed yet has no room to measure against: it is fitted when it is.
   if (room > 0) {

@@ -15,6 +15,7 @@
 
 #include "gui_test.h"
 #include "program_hook.h"
+#include "wide_text.h"
 #include "layout/about_layout.h"
 #include "layout/window_model.h"
 #include "win32app/app_look.h"
@@ -26,12 +27,6 @@ namespace {
 using CaptionFaces = GuiTest;
 
 constexpr Milliseconds kFacesTimeout{10000};
-
-std::wstring ClassName(HWND window) {
-  wchar_t name[64]{};
-  GetClassNameW(window, name, 64);
-  return name;
-}
 
 // The pixel height of each control's face, as told by the hook inside the program.
 bool AskForFaces(HWND window, Milliseconds timeout) {
@@ -53,13 +48,6 @@ LONG FaceHeight(HFONT font) {
   return face.lfHeight < 0 ? -face.lfHeight : face.lfHeight;
 }
 
-std::wstring WideText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 TEST_F(CaptionFaces, EveryCaptionIsWholeInTheFaceTheProgramChose) {
   const AppLook look(SystemDpi::ForWindow(app().mainWindow()));
   HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
@@ -74,9 +62,9 @@ TEST_F(CaptionFaces, EveryCaptionIsWholeInTheFaceTheProgramChose) {
     ASSERT_NE(shown, nullptr) << row.name;
     RECT outer{};
     GetWindowRect(shown, &outer);
-    const std::wstring text = WideText(shown);
+    const std::wstring text = Widen(AppDriver::TextOf(shown));
     const auto style = static_cast<DWORD>(GetWindowLongW(shown, GWL_STYLE));
-    HWND twin = CreateWindowExW(0, ClassName(shown).c_str(), text.c_str(),
+    HWND twin = CreateWindowExW(0, Widen(AppDriver::ClassOf(shown)).c_str(), text.c_str(),
                                 style & ~static_cast<DWORD>(WS_VISIBLE | WS_TABSTOP), 0, 0,
                                 outer.right - outer.left, outer.bottom - outer.top, host, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
