@@ -38,6 +38,9 @@ export function place(node, [left, top, width, height]) {
   });
 }
 
+// Controls top to bottom, then left to right, by their places.
+export const byPlace = (a, b) => a.rect[1] - b.rect[1] || a.rect[0] - b.rect[0];
+
 // A window's controls in reading order: those that take no focus and name nothing (texts,
 // pictures) top to bottom and left to right, then those that take the focus in the window's
 // keyboard order, each after the caption that names it. The Tab key follows the keyboard order
@@ -46,7 +49,7 @@ export function inReadingOrder(controls, focusOrder) {
   const byName = new Map(controls.map((control) => [control.name, control]));
   const naming = new Set(controls.map((control) => control.caption).filter(Boolean));
   const texts = controls.filter((control) => !control.focus && !naming.has(control.name))
-    .sort((a, b) => a.rect[1] - b.rect[1] || a.rect[0] - b.rect[0]);
+    .sort(byPlace);
   return [...texts, ...focusOrder.map((name) => byName.get(name))
     .flatMap((control) => (control.caption ? [byName.get(control.caption), control] : [control]))];
 }

@@ -5,15 +5,11 @@
 // field, result and button works as it does in the window; the order of the elements is the
 // reading order and the order of the Tab key. A visitor may switch to the window and back; the
 // choice is kept.
-import { byId, element, keep, stored } from "./elements.js";
+import { byId, byPlace, element, keep, stored } from "./elements.js";
 
 const LAYOUT_KEY = "tallies.layout";
 // Below this width the phone layout is the one shown, unless the window was chosen.
 const NARROW = "(max-width: 599.98px)";
-
-// A control's place, for the controls of a page that belong to no calculator: top to bottom,
-// then left to right.
-const byPlace = (a, b) => a.rect[1] - b.rect[1] || a.rect[0] - b.rect[0];
 
 export class PhoneLayout {
   constructor(main) {

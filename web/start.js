@@ -39,9 +39,6 @@ function makeCore(code) {
   });
 }
 
-// The window is drawn from the model document made with the site while the module's code is
-// fetched and compiled beside it, away from the page's own work; a click that needs the module
-// waits for it.
 // The module's script, which defines the function that makes the module and does nothing else.
 const loadScript = (src) => new Promise((loaded, failed) => {
   const script = element("script", "", { src });
@@ -50,6 +47,9 @@ const loadScript = (src) => new Promise((loaded, failed) => {
   document.head.append(script);
 });
 
+// The window is drawn from the model document made with the site while the module's script and
+// code are fetched and the code compiled beside it, away from the page's own work; a click that
+// needs the module waits for it.
 async function start() {
   const compiled = WebAssembly.compileStreaming(fetch("tallies_core.wasm")).catch(() => null);
   const script = loadScript("tallies_core.js");
