@@ -13,8 +13,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgte
                 fonts-liberation desktop-file-utils appstream dpkg-dev file lintian
                 qt6-wayland weston python3-jsonschema poppler-utils)
 # The standard-library code built once more with clang and LLVM's libc++ (the library of macOS
-# and of emscripten), GoogleTest from its sources.
-LIBCXX_PACKAGES=(clang libc++-dev libc++abi-dev googletest cmake ninja-build)
+# and of emscripten) and clang's sanitizer runtimes, GoogleTest from its sources.
+LIBCXX_PACKAGES=(clang libclang-rt-14-dev libc++-dev libc++abi-dev googletest cmake ninja-build)
 # The standard-library code built as WebAssembly with emscripten (clang and LLVM's libc++),
 # GoogleTest from its sources, the test programs run under Node; Chromium, its WebDriver and
 # Selenium to drive the page in a headless browser; jsonschema to check the model document.
