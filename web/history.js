@@ -121,7 +121,8 @@ export class HistoryWindow {
   }
 
   // Reads the stored history into the module (keeping aside a text it cannot read); answers
-  // whether it could. `newest` chooses the newest entry, as the window opens.
+  // whether it could. `newest` chooses the newest entry, as the window opens. A closed window's
+  // list is made when it opens: at the start only the reading is needed.
   load(newest = false) {
     const stored = this.store.text();
     const answer = JSON.parse(this.main.call("tallies_history_load", stored));
@@ -132,7 +133,7 @@ export class HistoryWindow {
     // A text read as it is need not be written again.
     if (answer.keptAside) this.tell(this.store.keep(answer, stored));
     if (newest) this.list.replaceChildren();
-    this.fill(answer.entries);
+    if (newest || this.dialog.open) this.fill(answer.entries);
     return true;
   }
 
