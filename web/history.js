@@ -7,6 +7,12 @@ import { confirmBox, messageBox } from "./dialogs.js";
 
 const HISTORY_KEY = "tallies.history";
 
+// A text without the first occurrence of a part of it ("" for none).
+function without(text, part) {
+  const at = part ? text.indexOf(part) : -1;
+  return at < 0 ? text : text.slice(0, at) + text.slice(at + part.length);
+}
+
 // Where the browser keeps nothing for the page (its storage disabled, refused or full: an entry
 // of a 5 MB paste fills it), the history lives in the page, and the user is told so once, at the
 // first change that could not be stored. Each later change tries to store the whole history
@@ -32,8 +38,9 @@ export class HistoryStore {
 
   // Keeps a history answer of the module's, which was made from `stored`, and answers the notices
   // to show. A text the module could not read is kept aside first, under the key it names, and
-  // never written over when it cannot be.
+  // never written over when it cannot be. A Calc's answer may carry only what it changes.
   keep(answer, stored) {
+    const text = answer.text ?? without(stored, answer.dropped) + answer.appended;
     let kept = true;
     if (answer.keptAside) {
       try {
@@ -47,13 +54,13 @@ export class HistoryStore {
     }
     try {
       if (kept) {
-        localStorage.setItem(HISTORY_KEY, answer.text);
+        localStorage.setItem(HISTORY_KEY, text);
         this.memory = null;
       }
     } catch (error) {
       kept = false;
     }
-    if (!kept) this.toMemory(answer.text);
+    if (!kept) this.toMemory(text);
     if (this.memory !== null && !this.told) {
       this.told = true;
       this.notices.push(this.notStoredNotice);

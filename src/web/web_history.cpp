@@ -83,10 +83,32 @@ std::optional<std::string> WebHistory::RecordJson(std::string_view stored,
 
 std::string WebHistory::AddJson(std::string_view stored, const RecordEntry& entry,
                                 std::int64_t now, bool listed) {
+  // A Calc onto the text this module answered last changes it at its two ends only: the entry's
+  // block is added, and at the limit the oldest entry's block, the first after the header, goes.
+  // The answer carries just those two blocks, not the whole history made and written out again
+  // at every Calc.
+  const bool onLastText = !listed && !m_text.empty() && stored == m_text &&
+                          m_entries.size() <= kHistoryLimit;
   const std::string aside = Read(stored, now);
+  const std::string dropped =
+      onLastText && m_entries.size() == kHistoryLimit ? EntryBlock(m_entries.front()) : "";
   m_entries.push_back(entry);
   if (m_entries.size() > kHistoryLimit) {
     m_entries.erase(m_entries.begin(), m_entries.end() - kHistoryLimit);
+  }
+  const std::size_t first = HistoryText({}).size();
+  if (onLastText && m_text.compare(first, dropped.size(), dropped) == 0) {
+    const std::string block = EntryBlock(entry);
+    m_text.erase(first, dropped.size());
+    m_text += block;
+    JsonWriter json;
+    json.BeginObject();
+    json.Key("appended").String(block);
+    json.Key("dropped").String(dropped);
+    json.Key("keptAside").String("");
+    json.Key("notice").String("");
+    json.EndObject();
+    return json.Text();
   }
   return StateJson(aside, NoticeFor(aside), listed);
 }

@@ -24,7 +24,10 @@ namespace tallies {
 // "entries": [{"id", "time" (milliseconds since 1970 UTC), "summary" (EntrySummary)}] newest
 // first, as the list shows them}. A Calc's addition (RecordJson) answers no "entries": the
 // History window, which lists them, is modal and reads them as it opens, and a long history
-// would make every Calc describe all of it.
+// would make every Calc describe all of it. For the same reason, a Calc's addition onto the text
+// the module answered last (handed back unchanged) answers, in place of "text", "appended", the
+// text to add at the end of the stored text, and "dropped", the oldest entry's text to take out
+// of it where it first occurs ("" unless the history was at its limit).
 class WebHistory {
  public:
   // Reads the stored text ("" when nothing is stored).

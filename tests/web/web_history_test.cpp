@@ -110,10 +110,24 @@ TEST(WebHistory, TheTextItAnsweredIsReadBackWhole) {
     EXPECT_EQ(ListedIds(another), ListedIds(history)) << id;
   }
   EXPECT_EQ(ListedIds(history), (std::vector<std::string>{"3-c", "2-b", "1-a"}));
-  // A Calc's addition, made while the History window is closed, lists nothing.
-  const std::string unlisted = history.AddJson(stored, Entry("4-c", 1), 0, /*listed=*/false);
-  EXPECT_FALSE(Holds(unlisted, "\"entries\"")) << unlisted;
-  EXPECT_TRUE(Holds(unlisted, "\"text\":" + JsonString(Stored(history.Entries())))) << unlisted;
+  // A Calc's addition, made while the History window is closed, lists nothing; onto the text
+  // answered last it answers only what it adds, and the two together are the whole text, read
+  // back whole. Onto another text it answers the whole text.
+  for (const char* id : {"4-d", "5-e"}) {
+    const std::string unlisted = history.AddJson(stored, Entry(id, 1), 0, /*listed=*/false);
+    EXPECT_FALSE(Holds(unlisted, "\"entries\"")) << unlisted;
+    EXPECT_FALSE(Holds(unlisted, "\"text\"")) << unlisted;
+    EXPECT_TRUE(Holds(unlisted, "\"appended\":" + JsonString(EntryBlock(Entry(id, 1))) +
+                                    ",\"dropped\":\"\"")) << unlisted;
+    stored += EntryBlock(Entry(id, 1));
+    EXPECT_EQ(stored, Stored(history.Entries()));
+    another.LoadJson(stored, 0);
+    EXPECT_EQ(ListedIds(another), ListedIds(history)) << id;
+  }
+  const std::string theirs = Stored({Entry("6-f", 1)});
+  const std::string onTheirs = another.AddJson(theirs, Entry("7-g", 1), 0, /*listed=*/false);
+  EXPECT_TRUE(Holds(onTheirs, "\"text\":" + JsonString(theirs + EntryBlock(Entry("7-g", 1)))))
+      << onTheirs;
   history.ClearJson();
   history.AddJson("", Entry("5-d", 1), 0);
   EXPECT_EQ(ListedIds(history), std::vector<std::string>{"5-d"});
@@ -135,6 +149,19 @@ TEST(WebHistory, KeepsTheNewestEntriesUpToTheLimit) {
   ASSERT_EQ(history.Entries().size(), kHistoryLimit);
   EXPECT_EQ(history.Entries().front().id, "1");
   EXPECT_EQ(history.Entries().back().id, "new");
+  // At the limit a Calc onto the text answered last answers the oldest entry's block to take out
+  // and its own to add: the text with both changes is the whole history.
+  const std::string stored = Stored(history.Entries());
+  const std::string calc = history.AddJson(stored, Entry("newer", 0), 0, /*listed=*/false);
+  EXPECT_EQ(history.Entries().front().id, "2");
+  const std::string dropped = EntryBlock(Entry("1", 0));
+  const std::string appended = EntryBlock(Entry("newer", 0));
+  EXPECT_TRUE(Holds(calc, "\"appended\":" + JsonString(appended) + ",\"dropped\":" +
+                              JsonString(dropped))) << calc;
+  const std::size_t at = stored.find(dropped);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(stored.substr(0, at) + stored.substr(at + dropped.size()) + appended,
+            Stored(history.Entries()));
 }
 
 // A link shows its calculator where the window holds it; anything else is no link.

@@ -1061,6 +1061,38 @@ class SlowModule(SiteServer.Handler):
         super().do_GET()
 
 
+def check_history_at_its_limit(page, problems):
+    """With the history full, each Calc takes out the oldest entry and adds its own, in the
+    stored text too: the module answers only those two entries, and the page makes the text."""
+    page.load()
+    page.js("localStorage.removeItem('tallies.history')")
+    page.go_to("txtGPM")
+    page.fill({"txtGPM": "10", "txtPSI": "1500"})
+    page.click("cmdHP")
+    # A full history of that entry under other ids, oldest first.
+    page.js("""const head = 'Tallies history 1\\n';
+        const block = localStorage.getItem('tallies.history').slice(head.length);
+        const blocks = Array.from({length: 1000}, (_, i) =>
+            block.replace(/^\\nid\\t[^\\n]*/, `\\nid\\told-${i}`));
+        localStorage.setItem('tallies.history', head + blocks.join(''));""")
+    page.load()
+    page.fill({"txtGPM": "10", "txtPSI": "1500"})
+    for _ in range(3):
+        page.click("cmdHP")
+    ids = page.js("return [...localStorage.getItem('tallies.history')"
+                  ".matchAll(/\\nid\\t([^\\n]*)/g)].map(m => m[1])")
+    expect(problems, [len(ids), ids[:2], all(not i.startswith("old-") for i in ids[-3:])],
+           [1000, ["old-3", "old-4"], True], "stored after three Calcs: [entries, oldest, newest"
+           " three are the Calcs']")
+    page.load()
+    page.click("cmdHistory")
+    page.wait(lambda: page.is_open("frmHistory"), "#frmHistory[open]")
+    expect(problems, [page.is_open("message"),
+                      page.js("return document.getElementById('lstEntries').options.length")],
+           [False, 1000], "the stored text read back: [a message, entries listed]")
+    page.js("localStorage.removeItem('tallies.history')")
+
+
 class UntypedModule(SiteServer.Handler):
     """Serves the module's code without its type, as some hosts do."""
     extensions_map = {**SiteServer.Handler.extensions_map, ".wasm": "application/octet-stream"}
@@ -1177,7 +1209,7 @@ def check_phone_layout(page, problems):
 CHECKS = [check_captions_whole, check_calculations, check_units, check_tabs_and_views, check_fault_report, check_decimal_comma,
           check_about_box, check_keyboard, check_accessible_names, check_contrast_and_width,
           check_offline_reload, check_long_paste, check_other_scripts, check_long_result,
-          check_history, check_phone_layout, check_drawn_before_module]
+          check_history, check_history_at_its_limit, check_phone_layout, check_drawn_before_module]
 
 
 def main():
