@@ -18,9 +18,9 @@ LIBCXX_PACKAGES=(clang libclang-rt-14-dev libc++-dev libc++abi-dev googletest cm
 # The standard-library code built as WebAssembly with emscripten (clang and LLVM's libc++),
 # GoogleTest from its sources, the test programs run under Node; Chromium, its WebDriver and
 # Selenium to drive the page in a headless browser; jsonschema to check the model document.
-# terser minifies the page's scripts, rsvg-convert draws its icon as PNG and python3 serves the
-# site on this computer.
-WEB_BUILD_PACKAGES=(emscripten terser librsvg2-bin python3 cmake ninja-build)
+# esbuild bundles and minifies the page's scripts, rsvg-convert draws its icon as PNG and python3
+# serves the site on this computer.
+WEB_BUILD_PACKAGES=(emscripten esbuild librsvg2-bin python3 cmake ninja-build)
 WEB_PACKAGES=("${WEB_BUILD_PACKAGES[@]}" googletest chromium chromium-driver python3-selenium
               python3-jsonschema)
 # To show the window on a machine without a display.

@@ -150,8 +150,13 @@ export class MainWindow {
           control.action === "units" ? this.chooseUnits(node) : this.run(control, node));
         break;
       case "picture":
+        // A picture out of sight at the start (on a tab behind, in a closed dialog) is fetched
+        // when it comes into sight: each drawing is a document of its own for the browser to make.
         node = element("div", `picture ${control.fit}`);
-        node.append(element("img", "", { src: control.picture, alt: control.description }));
+        node.append(element("img", "", {
+          src: control.picture, alt: control.description,
+          loading: control.parent === "frmMain" ? "eager" : "lazy",
+        }));
         break;
       case "link":
         node = element("a", "link", { href: this.model.siteUrl, target: "_blank", rel: "noopener" },

@@ -1,6 +1,6 @@
 // The start: the windows are built from the model document, the module is made with the page's
 // measure of a text, and the site is kept for use offline.
-import { element } from "./elements.js";
+import { byId, element } from "./elements.js";
 import { MainWindow } from "./main_window.js";
 import { copyResults, measureText, useFaces } from "./results.js";
 import { confirmBox, messageBox } from "./dialogs.js";
@@ -47,15 +47,13 @@ const loadScript = (src) => new Promise((loaded, failed) => {
   document.head.append(script);
 });
 
-// The window is drawn from the model document made with the site while the module's script and
-// code are fetched and the code compiled beside it, away from the page's own work; a click that
+// The window is drawn from the model document the site put in the page while the module's script
+// and code are fetched and the code compiled beside it, away from the page's own work; a click that
 // needs the module waits for it.
 async function start() {
   const compiled = WebAssembly.compileStreaming(fetch("tallies_core.wasm")).catch(() => null);
   const script = loadScript("tallies_core.js");
-  const response = await fetch("model.json");
-  if (!response.ok) throw new Error(`model.json: ${response.status}`);
-  const model = await response.json();
+  const model = JSON.parse(byId("model").textContent);
   useFaces(model.faces);
   messageBox.init(model.appTitle);
   confirmBox.init(model.appTitle);

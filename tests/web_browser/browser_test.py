@@ -499,6 +499,14 @@ def check_tabs_and_views(page, problems):
     page.load()
     expect_tab(page, H, 0, problems, "at start")
     expect_view(page, H, problems, "at start")
+    # Only the picture in sight is fetched at the start; one on a tab behind, once it is shown.
+    loaded = lambda: page.js("""return [...document.querySelectorAll('.picture img')]
+        .filter((img) => img.naturalWidth).map((img) => img.parentElement.id)""")
+    page.wait(lambda: loaded())
+    expect(problems, loaded(), ["Image1"], "the pictures drawn at the start")
+    page.go(H, 6)
+    page.wait(lambda: "Picture1" in loaded())
+    expect(problems, sorted(loaded()), ["Image1", "Picture1"], f"the pictures drawn on {H}-tab-6")
     page.go(H, 3)
     expect_tab(page, H, 3, problems, f"after a click on {H}-tab-3")
     page.fill({"txtIDVel": "7"})
@@ -1118,8 +1126,8 @@ def check_drawn_before_module(page, problems):
         page.wait(lambda: page.value(next(iter(shown))) == next(iter(shown.values())))
         expect(problems, page.value(next(iter(shown))), next(iter(shown.values())),
                "the result of the Calc clicked before the module was ready")
-        expect(problems, page.js("return fetch('model.json').then(r => r.json())") == model, True,
-               "model.json is the module's model")
+        expect(problems, page.js("return JSON.parse(document.getElementById('model').text)") == model,
+               True, "the model in the page is the module's model")
     finally:
         slow.stop()
     untyped = SiteServer(page.site, UntypedModule)

@@ -27,19 +27,19 @@ class LongLivedHandler(SiteServer.Handler):
 
 
 def rebuild(site, build):
-    """The site as a rebuild leaves it: a stylesheet that says which build it is, and a service
-    worker whose cache has a new name."""
-    css = site / "tallies.css"
-    css.write_text(css.read_text() + f"\n/* build {build} */\n")
+    """The site as a rebuild leaves it: a page that says which build it is, and a service worker
+    whose cache has a new name."""
+    page = site / "index.html"
+    page.write_text(page.read_text() + f"<!-- build {build} -->\n")
     sw = site / "sw.js"
     sw.write_text(re.sub(r'"tallies-([^"]*)"', rf'"tallies-\g<1>-{build}"', sw.read_text(), count=1))
 
 
 def served_build(page):
-    """The build named in the stylesheet the page gets (through its service worker)."""
-    css = page.d.execute_async_script("""const done = arguments[arguments.length - 1];
-        fetch('tallies.css').then((r) => r.text()).then(done, (e) => done(String(e)));""")
-    found = re.findall(r"/\* build (\d+) \*/", css)
+    """The build named in the page the browser gets (through its service worker)."""
+    text = page.d.execute_async_script("""const done = arguments[arguments.length - 1];
+        fetch('./').then((r) => r.text()).then(done, (e) => done(String(e)));""")
+    found = re.findall(r"<!-- build (\d+) -->", text)
     return found[-1] if found else "1"
 
 
