@@ -24,7 +24,7 @@ class LinkAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleLinkLabel(const QString& className, QObject* object) {
   if (className != QLatin1String(LinkLabel::staticMetaObject.className())) return nullptr;
   auto* link = qobject_cast<LinkLabel*>(object);
   return link ? new LinkAccessible(link) : nullptr;
@@ -35,7 +35,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   setFocusPolicy(Qt::TabFocus);
   static const bool installed = [] {
-    QAccessible::installFactory(&Factory);
+    QAccessible::installFactory(&AccessibleLinkLabel);
     return true;
   }();
   (void)installed;

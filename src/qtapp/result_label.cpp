@@ -30,7 +30,7 @@ class ResultAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleResultLabel(const QString& className, QObject* object) {
   if (className != QLatin1String(ResultLabel::staticMetaObject.className())) return nullptr;
   auto* label = qobject_cast<ResultLabel*>(object);
   return label ? new ResultAccessible(label) : nullptr;
@@ -45,7 +45,7 @@ ResultLabel::ResultLabel(const QString& decimalSeparator, QWidget* parent)
   // Reached by the Tab key at the result's place in the keyboard order, and by a click.
   setFocusPolicy(Qt::StrongFocus);
   static const bool installed = [] {
-    QAccessible::installFactory(&Factory);
+    QAccessible::installFactory(&AccessibleResultLabel);
     return true;
   }();
   (void)installed;

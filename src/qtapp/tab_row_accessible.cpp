@@ -6,7 +6,7 @@
 namespace tallies {
 namespace {
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleTabRow(const QString& className, QObject* object) {
   if (className != QLatin1String(TabRow::staticMetaObject.className())) return nullptr;
   auto* row = qobject_cast<TabRow*>(object);
   return row ? new TabRowAccessible(row) : nullptr;
@@ -25,7 +25,7 @@ TabRowAccessible::~TabRowAccessible() {
 
 void TabRowAccessible::Install() {
   static const bool installed = [] {
-    QAccessible::installFactory(&Factory);
+    QAccessible::installFactory(&AccessibleTabRow);
     return true;
   }();
   (void)installed;

@@ -14,8 +14,6 @@ namespace {
 
 using Q = Quantity;
 
-std::string N(double value) { return FormulaNumber(value); }
-
 }  // namespace
 
 void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
@@ -24,7 +22,8 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
                        HydraulicField("txtPSI", Q::kPressure, "psi")};
   horsepower.outputs = {HydraulicResult("lblHP", Q::kPower, "hp",
                                         [](Inputs in) { return PumpHorsepower(in[0], in[1]); })};
-  horsepower.formula = "Horsepower = gallons per minute × PSI ÷ " + N(kHorsepowerDivisor);
+  horsepower.formula =
+      "Horsepower = gallons per minute × PSI ÷ " + FormulaNumber(kHorsepowerDivisor);
   horsepower.examples = {{{{"txtGPM", "10"}, {"txtPSI", "1500"}}, {{"lblHP", "8.751458"}}},
                          {{{"txtGPM", "1E39"}, {"txtPSI", "1"}}, {}, FaultKind::kOverflow},
                          // A pressure typed in bar is read in PSI (3045.792).
@@ -38,7 +37,7 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   area.outputs = {HydraulicResult("lblArea", Q::kArea, "in²",
                                   [](Inputs in) { return PistonArea(in[0]); },
                                   {"txtArea1", "txtArea2"})};
-  area.formula = "Area (sq. in.) = π × (diameter (in.) ÷ " + N(kDiameterToRadius) +
+  area.formula = "Area (sq. in.) = π × (diameter (in.) ÷ " + FormulaNumber(kDiameterToRadius) +
                  ")², written to both Area fields";
   area.examples = {{{{"txtDIA", "3"}},
                     {{"lblArea", "7.068583"}, {"txtArea1", "7.068583"}, {"txtArea2", "7.068583"}}}};
@@ -59,8 +58,9 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
                   HydraulicField("txtGPM1", Q::kFlow, "gpm")};
   speed.outputs = {HydraulicResult("lblCylSpeed", Q::kSpeed, "ft/s",
                                    [](Inputs in) { return CylinderSpeed(in[0], in[1]); })};
-  speed.formula = "Cyl. speed (ft./sec.) = gallons per minute × " + N(kFlowToFeetPerSecond) +
-                  " ÷ area (sq. in.), to " + std::to_string(kSpeedDecimals) + " decimals";
+  speed.formula = "Cyl. speed (ft./sec.) = gallons per minute × " +
+                  FormulaNumber(kFlowToFeetPerSecond) + " ÷ area (sq. in.), to " +
+                  std::to_string(kSpeedDecimals) + " decimals";
   speed.examples = {{{{"txtArea2", "3.141593"}, {"txtGPM1", "10"}}, {{"lblCylSpeed", "1.02114"}}},
                     {{{"txtArea2", ""}, {"txtGPM1", "10"}}, {}, FaultKind::kDivisionByZero},
                     {{{"txtArea2", ""}, {"txtGPM1", ""}}, {}, FaultKind::kInvalidOperation}};
@@ -79,7 +79,7 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
       {{2, 0}, [](Inputs in) { return HorsepowerFromTorque(in[0], in[1]); }},
       {{0, 1}, [](Inputs in) { return SpeedFromHorsepower(in[1], in[0]); }},
   };
-  const std::string k = N(kTorqueSpeedPerHorsepower);
+  const std::string k = FormulaNumber(kTorqueSpeedPerHorsepower);
   relation.formula = "Fills the empty field: torque (ft./lbs.) = horsepower × " + k +
                      " ÷ RPM; horsepower = torque (ft./lbs.) × RPM ÷ " + k +
                      "; RPM = horsepower × " + k + " ÷ torque (ft./lbs.)";
@@ -95,8 +95,9 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
                      HydraulicField("txtGPMVel", Q::kFlow, "gpm")};
   velocity.outputs = {HydraulicResult("lblVelocity", Q::kSpeed, "ft/s",
                                       [](Inputs in) { return OilVelocity(in[0], in[1]); })};
-  velocity.formula = "Velocity (ft./sec.) = gallons per minute × " + N(kFlowToFeetPerSecond) +
-                     " ÷ (π × (inside diameter (in.) ÷ " + N(kDiameterToRadius) + ")²)";
+  velocity.formula = "Velocity (ft./sec.) = gallons per minute × " +
+                     FormulaNumber(kFlowToFeetPerSecond) + " ÷ (π × (inside diameter (in.) ÷ " +
+                     FormulaNumber(kDiameterToRadius) + ")²)";
   velocity.examples = {{{{"txtIDVel", "1"}, {"txtGPMVel", "10"}}, {{"lblVelocity", "4.084552"}}}};
   catalogue.push_back(std::move(velocity));
 
@@ -106,8 +107,8 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
   torque.outputs = {HydraulicResult("lblTorqueTor", Q::kTorque, "lbf·ft", [](Inputs in) {
     return TorqueFromDisplacement(in[0], in[1]);
   })};
-  torque.formula =
-      "Torque (ft./lbs.) = PSI × displacement (cu. in./rev.) ÷ " + N(kTorqueDivisorCircles) + "π";
+  torque.formula = "Torque (ft./lbs.) = PSI × displacement (cu. in./rev.) ÷ " +
+                   FormulaNumber(kTorqueDivisorCircles) + "π";
   torque.examples = {
       {{{"txtDispTor", "2"}, {"txtPSITor", "1000"}}, {{"lblTorqueTor", "26.52582"}}}};
   catalogue.push_back(std::move(torque));
@@ -135,10 +136,11 @@ void AddHydraulicCalculators(std::vector<Calculator>& catalogue) {
       HydraulicResult("lblCIR", Q::kDisplacement, "in³/rev",
                       [](Inputs in) { return GearPumpDisplacement(in[0], in[1], in[2]); }),
   };
-  gearPump.formula = "Gallons per minute = RPM × (2 × D − L) × " + N(kGearFlowWidthFactor) +
-                     " × W × (L − D) ÷ 2 ÷ " + N(kGearFlowDivisor) +
-                     "; C.I.R. displacement (cu. in./rev.) = (2 × D − L) × " +
-                     N(kGearDisplacementWidthFactor) + " × W × (L − D) ÷ 2; W, D and L in inches";
+  gearPump.formula =
+      "Gallons per minute = RPM × (2 × D − L) × " + FormulaNumber(kGearFlowWidthFactor) +
+      " × W × (L − D) ÷ 2 ÷ " + FormulaNumber(kGearFlowDivisor) +
+      "; C.I.R. displacement (cu. in./rev.) = (2 × D − L) × " +
+      FormulaNumber(kGearDisplacementWidthFactor) + " × W × (L − D) ÷ 2; W, D and L in inches";
   gearPump.examples = {{{{"txtW", "1"}, {"txtD", "2"}, {"txtL", "3.5"}, {"txtRPMpump", "1800"}},
                         {{"lblGPMpump", "17.625"}, {"lblCIR", "2.25"}}}};
   catalogue.push_back(std::move(gearPump));

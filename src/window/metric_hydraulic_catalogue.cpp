@@ -21,8 +21,6 @@ Calculator Metric(std::string_view control, std::string name,
   return {.control = control, .name = std::move(name), .kind = kind, .units = UnitSystem::kMetric};
 }
 
-std::string N(double value) { return FormulaNumber(value); }
-
 }  // namespace
 
 void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
@@ -31,7 +29,7 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
                   HydraulicField("txtPSI", Q::kPressure, "bar")};
   power.outputs = {HydraulicResult("lblHP", Q::kPower, "kW",
                                    [](Inputs in) { return PumpKilowatts(in[0], in[1]); })};
-  power.formula = "Kilowatts = litres per minute × bar ÷ " + N(kLitreBarPerKilowatt);
+  power.formula = "Kilowatts = litres per minute × bar ÷ " + FormulaNumber(kLitreBarPerKilowatt);
   power.examples = {{{{"txtGPM", "100"}, {"txtPSI", "200"}}, {{"lblHP", "33.33333"}}},
                     // 10 US gallons per minute at 210 bar, typed with their units.
                     {{{"txtGPM", "10 gpm"}, {"txtPSI", "210 bar"}}, {{"lblHP", "13.24894"}}},
@@ -43,8 +41,9 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   area.outputs = {HydraulicResult("lblArea", Q::kArea, "cm²",
                                   [](Inputs in) { return PistonAreaSquareCentimetres(in[0]); },
                                   {"txtArea1", "txtArea2"})};
-  area.formula = "Area (cm²) = π × (diameter (mm) ÷ " + N(kDiameterToRadius) + ")² ÷ " +
-                 N(kSquareMillimetresPerSquareCentimetre) + ", written to both Area fields";
+  area.formula = "Area (cm²) = π × (diameter (mm) ÷ " + FormulaNumber(kDiameterToRadius) + ")² ÷ " +
+                 FormulaNumber(kSquareMillimetresPerSquareCentimetre) +
+                 ", written to both Area fields";
   area.examples = {{{{"txtDIA", "50"}},
                     {{"lblArea", "19.63495"}, {"txtArea1", "19.63495"}, {"txtArea2", "19.63495"}}}};
   catalogue.push_back(std::move(area));
@@ -55,7 +54,8 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   force.outputs = {HydraulicResult("lblForce", Q::kForce, "kN", [](Inputs in) {
     return CylinderForceKilonewtons(in[0], in[1]);
   })};
-  force.formula = "Force (kN) = area (cm²) × bar ÷ " + N(kSquareCentimetreBarPerKilonewton);
+  force.formula =
+      "Force (kN) = area (cm²) × bar ÷ " + FormulaNumber(kSquareCentimetreBarPerKilonewton);
   force.examples = {{{{"txtArea1", "19.63495"}, {"txtPSI1", "200"}}, {{"lblForce", "39.2699"}}}};
   catalogue.push_back(std::move(force));
 
@@ -66,7 +66,7 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
     return CylinderSpeedMetresPerSecond(in[0], in[1]);
   })};
   speed.formula = "Cyl. speed (m/s) = litres per minute ÷ (" +
-                  N(kLitresPerMinutePerCentimetreSpeed) + " × area (cm²)), to " +
+                  FormulaNumber(kLitresPerMinutePerCentimetreSpeed) + " × area (cm²)), to " +
                   std::to_string(kSpeedDecimals) + " decimals";
   speed.examples = {{{{"txtArea2", "19.63495"}, {"txtGPM1", "40"}}, {{"lblCylSpeed", "0.33953"}}},
                     {{{"txtArea2", ""}, {"txtGPM1", "40"}}, {}, FaultKind::kDivisionByZero},
@@ -84,8 +84,8 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
       {{2, 0}, [](Inputs in) { return KilowattsFromTorque(in[0], in[1]); }},
       {{0, 1}, [](Inputs in) { return SpeedFromKilowatts(in[1], in[0]); }},
   };
-  const std::string k =
-      N(kWattSecondsPerKilowattMinute) + " ÷ " + N(kRadiansPerTurnInCircles) + "π";
+  const std::string k = FormulaNumber(kWattSecondsPerKilowattMinute) + " ÷ " +
+                        FormulaNumber(kRadiansPerTurnInCircles) + "π";
   relation.formula = "Fills the empty field: torque (N·m) = kilowatts × " + k +
                      " ÷ RPM; kilowatts = torque (N·m) × RPM ÷ (" + k + "); RPM = kilowatts × " +
                      k + " ÷ torque (N·m)";
@@ -103,9 +103,9 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   velocity.outputs = {HydraulicResult("lblVelocity", Q::kSpeed, "m/s", [](Inputs in) {
     return OilVelocityMetresPerSecond(in[0], in[1]);
   })};
-  velocity.formula = "Velocity (m/s) = litres per minute × " + N(kVelocityFlowFactor) + " ÷ (" +
-                     N(kSecondsPerMinute) + " × π × (inside diameter (mm) ÷ " +
-                     N(kDiameterToRadius) + ")²)";
+  velocity.formula = "Velocity (m/s) = litres per minute × " + FormulaNumber(kVelocityFlowFactor) +
+                     " ÷ (" + FormulaNumber(kSecondsPerMinute) + " × π × (inside diameter (mm) ÷ " +
+                     FormulaNumber(kDiameterToRadius) + ")²)";
   velocity.examples = {
       {{{"txtIDVel", "25.4"}, {"txtGPMVel", "37.85412"}}, {{"lblVelocity", "1.245101"}}},
       {{{"txtIDVel", "0"}, {"txtGPMVel", "10"}}, {}, FaultKind::kDivisionByZero}};
@@ -117,8 +117,8 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
   torque.outputs = {HydraulicResult("lblTorqueTor", Q::kTorque, "N·m", [](Inputs in) {
     return TorqueFromDisplacementNewtonMetres(in[0], in[1]);
   })};
-  torque.formula =
-      "Torque (N·m) = bar × displacement (cm³/rev) ÷ " + N(kMetricTorqueDivisorCircles) + "π";
+  torque.formula = "Torque (N·m) = bar × displacement (cm³/rev) ÷ " +
+                   FormulaNumber(kMetricTorqueDivisorCircles) + "π";
   torque.examples = {
       {{{"txtDispTor", "32.77"}, {"txtPSITor", "100"}}, {{"lblTorqueTor", "52.15508"}}}};
   catalogue.push_back(std::move(torque));
@@ -149,12 +149,13 @@ void AddMetricHydraulicCalculators(std::vector<Calculator>& catalogue) {
       HydraulicResult("lblCIR", Q::kDisplacement, "cm³/rev",
                       [](Inputs in) { return GearPumpCubicCentimetres(in[0], in[1], in[2]); }),
   };
-  gearPump.formula = "Litres per minute = RPM × (2 × D − L) × " + N(kGearFlowWidthFactor) +
-                     " × W × (L − D) ÷ 2 ÷ " + N(kGearFlowDivisor) + " × " +
-                     N(kCubicInchesPerGallon) + " ÷ " + N(kCubicMillimetresPerLitre) +
-                     "; displacement (cm³/rev) = (2 × D − L) × " + N(kGearDisplacementWidthFactor) +
-                     " × W × (L − D) ÷ 2 ÷ " + N(kCubicMillimetresPerCubicCentimetre) +
-                     "; W, D and L in millimetres";
+  gearPump.formula =
+      "Litres per minute = RPM × (2 × D − L) × " + FormulaNumber(kGearFlowWidthFactor) +
+      " × W × (L − D) ÷ 2 ÷ " + FormulaNumber(kGearFlowDivisor) + " × " +
+      FormulaNumber(kCubicInchesPerGallon) + " ÷ " + FormulaNumber(kCubicMillimetresPerLitre) +
+      "; displacement (cm³/rev) = (2 × D − L) × " + FormulaNumber(kGearDisplacementWidthFactor) +
+      " × W × (L − D) ÷ 2 ÷ " + FormulaNumber(kCubicMillimetresPerCubicCentimetre) +
+      "; W, D and L in millimetres";
   gearPump.examples = {{{{"txtW", "20"}, {"txtD", "40"}, {"txtL", "70"}, {"txtRPMpump", "1500"}},
                         {{"lblGPMpump", "27.1425"}, {"lblCIR", "18"}}}};
   catalogue.push_back(std::move(gearPump));
