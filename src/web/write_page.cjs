@@ -31,8 +31,8 @@ TalliesCore({ wasmBinary: fs.readFileSync(path.join(site, "tallies_core.wasm")) 
   let page = read(path.join(pageDir, "index.html"));
   page = inline(page, '<link rel="stylesheet" href="tallies.css">',
     [["<style>", read(path.join(pageDir, "tallies.css")), "</style>"]]);
-  // The script comes last in the page, bundled into one with its modules, and runs as the page
-  // is read: the window is drawn with the page's first paint, not after it.
+  // The script comes last in the page, bundled into one with its modules, and runs as soon as
+  // the page is read, with nothing more to fetch before the window is built.
   page = inline(page, '<script type="module" src="start.js"></script>', [
     ['<script type="application/json" id="model">', model.replaceAll("</", "<\\/"), "</script>"],
     ["<script>", read(bundle), "</script>"]]);
