@@ -63,12 +63,17 @@ class StandInLog {
   }
 
   // The stand-in's command line, or nothing when it has not written one in time. The time is a
-  // limit only, for a stand-in that never starts; a started one answers at once.
+  // limit only, for a stand-in that never starts; a started one answers at once. A command line
+  // is never empty, so an empty read is a file caught while the stand-in's rename still held it
+  // (seen once under Wine) and is read again.
   std::optional<std::string> WaitForCommandLine() const {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (std::chrono::steady_clock::now() < deadline) {
       if (PathExists(m_path)) {
-        return ReadWholeFile(m_path);
+        std::string commandLine = ReadWholeFile(m_path);
+        if (!commandLine.empty()) {
+          return commandLine;
+        }
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
