@@ -28,9 +28,11 @@ RUN_PACKAGES=(xvfb xauth)
 # The Windows build and its tests under Wine: the MinGW-w64 cross compiler, 64-bit Wine,
 # GoogleTest's sources, Xvfb for the window tests, the tools that render the Windows program's
 # artwork (rsvg-convert, icotool; wrestool reads the program's resources back), unzip to check
-# the zip package, and wixl to build the Windows Installer package.
+# the zip package, wixl to build the Windows Installer package, and the Liberation fonts, which
+# Wine draws the window's captions in when it has no Windows fonts of its own (the window tests
+# measure them).
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 googletest xvfb xauth librsvg2-bin
-                  icoutils unzip cmake ninja-build wixl)
+                  icoutils unzip cmake ninja-build wixl fonts-liberation)
 
 # Installs the packages that are not installed yet (through sudo when not root).
 ensure_packages() {
