@@ -55,16 +55,7 @@ const wchar_t* AboutBox::ClassName() {
 }
 
 void AboutBox::RegisterClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &ForwardToOwner<AboutBox>;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // No class brush: the box paints its own background (WM_ERASEBKGND) with a brush of the
-  // colour as it is now; a class brush would outlive a change of the desktop's colours.
-  windowClass.lpszClassName = ClassName();
-  RegisterClassChecked(windowClass);
+  RegisterClassChecked(instance, ClassName(), &ForwardToOwner<AboutBox>, true);
   HiddenOwner::RegisterClass(instance);
 }
 
@@ -103,10 +94,7 @@ AboutBox::AboutBox(HINSTANCE instance, HWND owner, WindowHost& host)
 AboutBox::~AboutBox() { DestroyQuietly(); }
 
 void AboutBox::DestroyQuietly() {
-  if (!m_window) return;
-  SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-  DestroyWindow(m_window);
-  m_window = nullptr;
+  DestroyDetached(m_window);
   if (m_icon) DestroyIcon(m_icon);
   m_icon = nullptr;
 }
@@ -199,6 +187,10 @@ void AboutBox::cmdSysInfo_Click() {
 }
 
 LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = HandleLookMessage(m_window, message, wParam, lParam, Background::kDefault,
+                                      m_look.get(), [this](int dpi) { Place(dpi); })) {
+    return *answer;
+  }
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
@@ -246,22 +238,6 @@ LRESULT AboutBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_DPICHANGED: {
-      SystemDpi::MoveToSuggestedRect(m_window, lParam);
-      Place(HIWORD(wParam));
-      return 0;
-    }
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(m_window, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client,
-               AppLook::BackgroundBrush(Background::kDefault));
-      return 1;
-    }
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-      RepaintForNewColours(m_window, message, wParam, lParam);
-      return 0;
     case WM_NCDESTROY: {
       // The box's state goes with it; the application lets the object go once this message is
       // handled, and the next showing builds the box anew.

@@ -38,7 +38,7 @@ class AboutBox {
   friend LRESULT CALLBACK ForwardToOwner(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Build();
-  // Takes the window away without a word to it or to the host (a failed start, the end).
+  // Its window and icon taken away without a word to it or to the host.
   void DestroyQuietly();
   void Form_Load();
   void Place(int dpi);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/win32/win32_error.h"
+#include "resource_ids.h"
 #include "win32app/test_hooks.h"
 #include "win32app/win32_text.h"
 
@@ -46,7 +47,20 @@ HWND CreateWindowChecked(DWORD exStyle, const wchar_t* className, const wchar_t*
   return window;
 }
 
-void RegisterClassChecked(const WNDCLASSEXW& windowClass) {
+void RegisterClassChecked(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
+                          bool withIcon) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = name;
+  if (withIcon) {
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TALLIES), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  }
   if (!RegisterClassExW(&windowClass)) {
     throw WindowCreationFailed(NameOf(windowClass.lpszClassName), GetLastError());
   }

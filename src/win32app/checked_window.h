@@ -34,7 +34,11 @@ HWND CreateWindowChecked(DWORD exStyle, const wchar_t* className, const wchar_t*
                          int x, int y, int width, int height, HWND parent, HMENU menu,
                          HINSTANCE instance, void* parameter);
 
-// RegisterClassExW, checked: WindowCreationFailed when the class cannot be registered.
-void RegisterClassChecked(const WNDCLASSEXW& windowClass);
+// A window class of the program registered, or WindowCreationFailed. Its windows have the arrow
+// cursor and, `withIcon`, the program's icon, the small one drawn at its own size. No class has
+// a brush: each window paints its background with the colour as it is now, which a class brush
+// would outlive when the desktop's colours change.
+void RegisterClassChecked(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
+                          bool withIcon = false);
 
 }  // namespace tallies

@@ -18,12 +18,7 @@ LRESULT CALLBACK HiddenOwnerProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void HiddenOwner::RegisterClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &HiddenOwnerProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassChecked(windowClass);
+  RegisterClassChecked(instance, kClassName, &HiddenOwnerProc);
 }
 
 HiddenOwner::~HiddenOwner() {

@@ -76,15 +76,7 @@ const wchar_t* HistoryWindow::ClassName() {
 }
 
 void HistoryWindow::RegisterClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &ForwardToOwner<HistoryWindow>;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // No class brush: the window paints its background with the colour as it is now.
-  windowClass.lpszClassName = ClassName();
-  RegisterClassChecked(windowClass);
+  RegisterClassChecked(instance, ClassName(), &ForwardToOwner<HistoryWindow>, true);
 }
 
 HistoryWindow::HistoryWindow(HINSTANCE instance, MainWindow& main, HistoryKeeper& history)
@@ -101,21 +93,14 @@ HistoryWindow::HistoryWindow(HINSTANCE instance, MainWindow& main, HistoryKeeper
   try {
     Build();
   } catch (...) {
-    DestroyQuietly();
+    DestroyDetached(m_window);
     throw;
   }
   Place(SystemDpi::ForWindow(m_window));
   Refresh();
 }
 
-HistoryWindow::~HistoryWindow() { DestroyQuietly(); }
-
-void HistoryWindow::DestroyQuietly() {
-  if (!m_window) return;
-  SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-  DestroyWindow(m_window);
-  m_window = nullptr;
-}
+HistoryWindow::~HistoryWindow() { DestroyDetached(m_window); }
 
 // The child windows in keyboard order, each caption just before what it names: the dialog
 // manager takes a caption's access key to the control after it.
@@ -306,6 +291,10 @@ void HistoryWindow::Print() {
 }
 
 LRESULT HistoryWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = HandleLookMessage(m_window, message, wParam, lParam, Background::kDefault,
+                                      m_look.get(), [this](int dpi) { Place(dpi); })) {
+    return *answer;
+  }
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
@@ -358,23 +347,6 @@ LRESULT HistoryWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_DPICHANGED:
-      SystemDpi::MoveToSuggestedRect(m_window, lParam);
-      Place(HIWORD(wParam));
-      return 0;
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(m_window, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client,
-               AppLook::BackgroundBrush(Background::kDefault));
-      return 1;
-    }
-    case WM_SETTINGCHANGE:
-      if (wParam == SPI_SETNONCLIENTMETRICS && m_look) Place(m_look->Dpi());
-      [[fallthrough]];
-    case WM_SYSCOLORCHANGE:
-      RepaintForNewColours(m_window, message, wParam, lParam);
-      return 0;
     case WM_NCDESTROY: {
       // The main window lets the object go at the next showing, which builds the window anew.
       HWND window = m_window;

@@ -53,7 +53,6 @@ class HistoryWindow {
   void Tell(const std::string& notice);
   void Export();
   void Print();
-  void DestroyQuietly();
 
   HINSTANCE m_instance;
   MainWindow& m_main;

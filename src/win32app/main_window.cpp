@@ -50,19 +50,7 @@ const wchar_t* MainWindow::ClassName() {
 }
 
 void MainWindow::RegisterClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &ForwardToOwner<MainWindow>;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TALLIES));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TALLIES),
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // No class brush: the window paints its own background (WM_ERASEBKGND) with a brush of the
-  // colour as it is now; a class brush would outlive a change of the desktop's colours.
-  windowClass.lpszClassName = ClassName();
-  RegisterClassChecked(windowClass);
+  RegisterClassChecked(instance, ClassName(), &ForwardToOwner<MainWindow>, true);
 }
 
 MainWindow::MainWindow(HINSTANCE instance, WindowHost& host)
@@ -79,7 +67,7 @@ MainWindow::MainWindow(HINSTANCE instance, WindowHost& host)
     Build();
   } catch (...) {
     // A half-built window is no window to show: it goes, and the failure goes on to the caller.
-    DestroyQuietly();
+    DestroyDetached(m_window);
     throw;
   }
   // The window may have opened on a monitor of another DPI than the primary one.
@@ -98,14 +86,7 @@ MainWindow::MainWindow(HINSTANCE instance, WindowHost& host)
 
 MainWindow::~MainWindow() {
   m_historyWindow.reset();
-  DestroyQuietly();
-}
-
-void MainWindow::DestroyQuietly() {
-  if (!m_window) return;
-  SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
-  DestroyWindow(m_window);
-  m_window = nullptr;
+  DestroyDetached(m_window);
 }
 
 void MainWindow::Build() {

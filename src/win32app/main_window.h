@@ -112,8 +112,6 @@ class MainWindow : public Controls {
   // A Calc button's click or a list's choice: runs the calculator of the control `source`.
   void Run(const Calculator& calculator, const Item& source);
 
-  // Takes the window away without a word to it or to the host (a failed start, the end).
-  void DestroyQuietly();
 
   bool OnCommand(int id, int code);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);

@@ -32,6 +32,10 @@ wint_t AccessKeyOf(std::wstring_view caption) {
 }  // namespace
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = HandleLookMessage(m_window, message, wParam, lParam, Background::kWindowGrey,
+                                      m_look.get(), [this](int dpi) { ApplyLook(dpi); })) {
+    return *answer;
+  }
   switch (message) {
     case WM_COMMAND:
       if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
@@ -76,25 +80,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_DPICHANGED: {
-      SystemDpi::MoveToSuggestedRect(m_window, lParam);
-      ApplyLook(HIWORD(wParam));
-      return 0;
-    }
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(m_window, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client,
-               AppLook::BackgroundBrush(Background::kWindowGrey));
-      return 1;
-    }
-    case WM_SETTINGCHANGE:
-      // New metrics bring a new message font: the controls take it at the same DPI.
-      if (wParam == SPI_SETNONCLIENTMETRICS && m_look) ApplyLook(m_look->Dpi());
-      [[fallthrough]];
-    case WM_SYSCOLORCHANGE:
-      RepaintForNewColours(m_window, message, wParam, lParam);
-      return 0;
     case WM_DESTROY:
       // The annotations are taken back while the controls still exist.
       m_accessible.ClearAll();

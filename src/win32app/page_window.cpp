@@ -35,13 +35,7 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 void RegisterPageClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &PageProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kPageClassName;
-  RegisterClassChecked(windowClass);
+  RegisterClassChecked(instance, kPageClassName, &PageProc);
 }
 
 HWND CreatePage(HWND tabSet, Background background, HINSTANCE instance) {

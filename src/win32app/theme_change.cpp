@@ -1,5 +1,7 @@
 #include "win32app/theme_change.h"
 
+#include "win32app/system_dpi.h"
+
 namespace tallies {
 namespace {
 
@@ -21,6 +23,31 @@ void RepaintForNewColours(HWND top, UINT message, WPARAM wParam, LPARAM lParam) 
   Change change{message, wParam, lParam};
   EnumChildWindows(top, &PassOn, reinterpret_cast<LPARAM>(&change));
   RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+std::optional<LRESULT> HandleLookMessage(HWND top, UINT message, WPARAM wParam, LPARAM lParam,
+                                         Background background, const AppLook* look,
+                                         const std::function<void(int dpi)>& place) {
+  switch (message) {
+    case WM_DPICHANGED:
+      SystemDpi::MoveToSuggestedRect(top, lParam);
+      place(HIWORD(wParam));
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(top, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, AppLook::BackgroundBrush(background));
+      return 1;
+    }
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETNONCLIENTMETRICS && look) place(look->Dpi());
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:
+      RepaintForNewColours(top, message, wParam, lParam);
+      return 0;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace tallies

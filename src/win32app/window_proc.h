@@ -23,4 +23,13 @@ LRESULT CALLBACK ForwardToOwner(HWND window, UINT message, WPARAM wParam, LPARAM
   });
 }
 
+// Takes an owner's window away without a word to the owner (a failed start, the end): its last
+// messages get the default treatment. The handle is forgotten.
+inline void DestroyDetached(HWND& window) {
+  if (!window) return;
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+  window = nullptr;
+}
+
 }  // namespace tallies
