@@ -39,6 +39,8 @@ export class MainWindow {
 
   build() {
     const { model, root } = this;
+    // Asked before the controls exist, the width costs the browser no layout of them.
+    const viewportWidth = document.documentElement.clientWidth;
     place(root, [0, 0, ...model.size]);
     root.setAttribute("aria-label", model.title);
     root.setAttribute("aria-busy", "true");
@@ -53,7 +55,7 @@ export class MainWindow {
     this.showView(model.views[0]);
     this.phone = new PhoneLayout(this);
     if (!this.phone.apply()) this.arrangeWindow();
-    this.fit();
+    this.fit(viewportWidth);
     window.addEventListener("resize", () => this.fit());
   }
 
@@ -354,7 +356,7 @@ export class MainWindow {
 
   // The window fills the width it is given (no horizontal scrolling on a phone); on a large
   // screen it grows until it fills the height as well.
-  fit() {
+  fit(viewportWidth = document.documentElement.clientWidth) {
     if (this.phone?.shown) {
       byId("frame").style.width = byId("frame").style.height = this.root.style.transform = "";
       this.scale = 1;
@@ -362,7 +364,7 @@ export class MainWindow {
       return;
     }
     const [width, height] = this.model.size;
-    const byWidth = document.documentElement.clientWidth / width;
+    const byWidth = viewportWidth / width;
     const byHeight = window.innerHeight / height;
     const scale = byWidth < 1 ? byWidth : Math.max(1, Math.min(byWidth, byHeight));
     Object.assign(byId("frame").style, {

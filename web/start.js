@@ -59,9 +59,11 @@ async function start() {
   confirmBox.init(model.appTitle);
   const main = new MainWindow(model);
   main.build();
-  // The keyboard focus starts on the first view's tab set, as on the desktop.
+  // The keyboard focus starts on the first view's tab set, as on the desktop. The page opens at
+  // its top, where the tab set is: a scroll into view would only make the browser lay the page
+  // out before its first paint.
   const first = main.tabSets.get(model.initialFocus);
-  first.tabs[first.current].focus();
+  first.tabs[first.current].focus({ preventScroll: true });
   document.documentElement.dataset.state = "drawn";
   performance.mark("tallies-drawn");
   // The module is made once the window is on the screen (its code is already on its way).
