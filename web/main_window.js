@@ -50,8 +50,6 @@ export class MainWindow {
     Object.entries(model.colours).forEach(([key, colour]) =>
       style.setProperty(`--designed-${key}`, colour));
     for (const control of model.controls) this.buildControl(control);
-    this.about = new AboutBox(this, model.about);
-    this.history = new HistoryWindow(this, model.history);
     this.showView(model.views[0]);
     this.phone = new PhoneLayout(this);
     if (!this.phone.apply()) this.arrangeWindow();
@@ -59,11 +57,19 @@ export class MainWindow {
     window.addEventListener("resize", () => this.fit());
   }
 
+  // The About box and the History window, closed at the start, are built once the window is on
+  // the screen, or as soon as one is asked for: the first paint waits for the window alone.
+  buildDialogs() {
+    this.about ??= new AboutBox(this, this.model.about);
+    this.history ??= new HistoryWindow(this, this.model.history);
+  }
+
   // The module is ready: `call` calls one of its entry points with texts and answers its text.
   // The window takes the units kept from the last visit (converting what was typed meanwhile)
   // and the stored history, and does the last thing asked of it while it waited.
   // With nothing kept, the window stays as drawn: in US units, with no history to read.
   ready(call) {
+    this.buildDialogs();
     this.call = call;
     if (storedSettings()) {
       if ([...this.root.querySelectorAll("input.field")].some((field) => field.value)) {
@@ -239,6 +245,7 @@ export class MainWindow {
   }
 
   run(control, source) {
+    this.buildDialogs();
     if (control.action === "about") return this.about.show();
     if (control.action === "close") return this.about.hide();
     if (!this.call) return this.whenReady(() => this.run(control, source));
@@ -360,7 +367,7 @@ export class MainWindow {
     if (this.phone?.shown) {
       byId("frame").style.width = byId("frame").style.height = this.root.style.transform = "";
       this.scale = 1;
-      this.about.fit();
+      this.about?.fit();
       return;
     }
     const [width, height] = this.model.size;
@@ -372,6 +379,6 @@ export class MainWindow {
     });
     this.root.style.transform = `scale(${scale})`;
     this.scale = scale;
-    this.about.fit();
+    this.about?.fit();
   }
 }

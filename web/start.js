@@ -66,8 +66,10 @@ async function start() {
   first.tabs[first.current].focus({ preventScroll: true });
   document.documentElement.dataset.state = "drawn";
   performance.mark("tallies-drawn");
-  // The module is made once the window is on the screen (its code is already on its way).
+  // The module is made once the window is on the screen (its code is already on its way), and
+  // the closed dialogs are built meanwhile.
   await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
+  main.buildDialogs();
   main.learnSeparator();
   await script;
   const core = await makeCore(await compiled);
