@@ -362,8 +362,10 @@ export class MainWindow {
   }
 
   // The window fills the width it is given (no horizontal scrolling on a phone); on a large
-  // screen it grows until it fills the height as well.
-  fit(viewportWidth = document.documentElement.clientWidth) {
+  // screen it grows until it fills the height as well. The viewport's width is asked for only
+  // where it is used: the phone layout's column fits itself, and asking would make the browser
+  // lay the whole column out in the middle of the script.
+  fit(viewportWidth) {
     if (this.phone?.shown) {
       byId("frame").style.width = byId("frame").style.height = this.root.style.transform = "";
       this.scale = 1;
@@ -371,7 +373,7 @@ export class MainWindow {
       return;
     }
     const [width, height] = this.model.size;
-    const byWidth = viewportWidth / width;
+    const byWidth = (viewportWidth ?? document.documentElement.clientWidth) / width;
     const byHeight = window.innerHeight / height;
     const scale = byWidth < 1 ? byWidth : Math.max(1, Math.min(byWidth, byHeight));
     Object.assign(byId("frame").style, {

@@ -59,16 +59,17 @@ async function start() {
   confirmBox.init(model.appTitle);
   const main = new MainWindow(model);
   main.build();
-  // The keyboard focus starts on the first view's tab set, as on the desktop. The page opens at
-  // its top, where the tab set is: a scroll into view would only make the browser lay the page
-  // out before its first paint.
-  const first = main.tabSets.get(model.initialFocus);
-  first.tabs[first.current].focus({ preventScroll: true });
   document.documentElement.dataset.state = "drawn";
   performance.mark("tallies-drawn");
   // The module is made once the window is on the screen (its code is already on its way), and
   // the closed dialogs are built meanwhile.
   await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
+  // The keyboard focus starts on the first view's tab set, as on the desktop, given once the
+  // page is laid out for its first paint: given before, it made the browser lay the page out in
+  // the middle of the script. The page opens at its top, where the tab set is, so it needs no
+  // scroll into view.
+  const first = main.tabSets.get(model.initialFocus);
+  first.tabs[first.current].focus({ preventScroll: true });
   main.buildDialogs();
   main.learnSeparator();
   await script;
