@@ -66,10 +66,12 @@ async function start() {
   await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
   // The keyboard focus starts on the first view's tab set, as on the desktop, given once the
   // page is laid out for its first paint: given before, it made the browser lay the page out in
-  // the middle of the script. The page opens at its top, where the tab set is, so it needs no
-  // scroll into view.
+  // the middle of the script. A control the user reached meanwhile keeps it. The page opens at
+  // its top, where the tab set is, so it needs no scroll into view.
   const first = main.tabSets.get(model.initialFocus);
-  first.tabs[first.current].focus({ preventScroll: true });
+  if (document.activeElement === document.body) {
+    first.tabs[first.current].focus({ preventScroll: true });
+  }
   main.buildDialogs();
   main.learnSeparator();
   await script;

@@ -495,6 +495,13 @@ def check_units(page, problems):
         page.js("localStorage.removeItem(arguments[0])", SETTINGS_KEY)
 
 
+# Focuses #txtGPM as soon as the window holds it, before the page's first paint.
+FOCUS_BEFORE_PAINT_JS = """new MutationObserver((_, observer) => {
+  const field = document.getElementById('txtGPM');
+  if (field?.isConnected) { field.focus(); observer.disconnect(); }
+}).observe(document, {childList: true, subtree: true});"""
+
+
 def check_tabs_and_views(page, problems):
     # Only the picture in sight is fetched at the start; one on a tab behind, once it is shown.
     # The browser's memory cache, which would hand over pictures shown by earlier checks, is off.
@@ -506,6 +513,16 @@ def check_tabs_and_views(page, problems):
         page.d.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": False})
     expect_tab(page, H, 0, problems, "at start")
     expect_view(page, H, problems, "at start")
+    # The keyboard starts on the first tab, unless the user reached a control before.
+    expect(problems, page.js("return document.activeElement?.id"), f"{H}-tab-0", "focus at start")
+    early = page.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": FOCUS_BEFORE_PAINT_JS})["identifier"]
+    try:
+        page.load()
+        expect(problems, page.js("return document.activeElement?.id"), "txtGPM",
+               "focus at start, #txtGPM focused before the first paint")
+    finally:
+        page.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": early})
     loaded = lambda: page.js("""return [...document.querySelectorAll('.picture img')]
         .filter((img) => img.naturalWidth).map((img) => img.parentElement.id)""")
     page.wait(lambda: loaded())
