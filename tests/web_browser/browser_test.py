@@ -513,16 +513,6 @@ def check_tabs_and_views(page, problems):
         page.d.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": False})
     expect_tab(page, H, 0, problems, "at start")
     expect_view(page, H, problems, "at start")
-    # The keyboard starts on the first tab, unless the user reached a control before.
-    expect(problems, page.js("return document.activeElement?.id"), f"{H}-tab-0", "focus at start")
-    early = page.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                   {"source": FOCUS_BEFORE_PAINT_JS})["identifier"]
-    try:
-        page.load()
-        expect(problems, page.js("return document.activeElement?.id"), "txtGPM",
-               "focus at start, #txtGPM focused before the first paint")
-    finally:
-        page.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": early})
     loaded = lambda: page.js("""return [...document.querySelectorAll('.picture img')]
         .filter((img) => img.naturalWidth).map((img) => img.parentElement.id)""")
     page.wait(lambda: loaded())
@@ -548,6 +538,17 @@ def check_tabs_and_views(page, problems):
     expect_tab(page, M, 1, problems, f"after {M}-tab-1")
     expect(problems, [page.el("txtklf").is_displayed(), page.el("txtlbwm").is_displayed()],
            [True, False], f"on {M}-tab-1, [#txtklf, #txtlbwm] shown")
+    # The keyboard starts on the first tab, unless the user reached a control before.
+    page.load()
+    expect(problems, page.js("return document.activeElement?.id"), f"{H}-tab-0", "focus at start")
+    early = page.d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": FOCUS_BEFORE_PAINT_JS})["identifier"]
+    try:
+        page.load()
+        expect(problems, page.js("return document.activeElement?.id"), "txtGPM",
+               "focus at start, #txtGPM focused before the first paint")
+    finally:
+        page.d.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": early})
 
 
 def check_fault_report(page, problems):
